@@ -1,0 +1,19 @@
+// What the game asks of the system beyond windows and dialogs: folders, the date, the end.
+#pragma once
+
+#include <QString>
+
+namespace zarvento {
+
+class System {
+public:
+    virtual ~System() = default;
+    // The folder of the program's executable, without a trailing separator.
+    virtual QString programFolder() const = 0;
+    // Today's date in the system's short form.
+    virtual QString shortDate() const = 0;
+    // Ends the program with this exit status once control is back in the event loop.
+    virtual void endProgram(int status) = 0;
+};
+
+} // namespace zarvento
