@@ -26,6 +26,7 @@ public:
     static int secondsSinceMidnight();
 
 private:
+    void mixIn(std::uint64_t seed);
     std::uint64_t next();
     std::uint64_t state_;
 };

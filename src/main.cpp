@@ -1,0 +1,44 @@
+// Wires the real window, dialogs, sounds, generator and system to the game's rules, and runs it.
+#include "runtime/qtdialogs.h"
+#include "runtime/qtsystem.h"
+#include "runtime/random.h"
+#include "sound/sdlvoice.h"
+#include "table/tavola.h"
+#include "window/fonts.h"
+#include "window/tavolawindow.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <chrono>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zarvento"));
+    // The game ends through its own handlers: boxes shown while the window is hidden (the name
+    // box of a new game) must not end it when they close.
+    QApplication::setQuitOnLastWindowClosed(false);
+    zarvento::installFontSubstitutions();
+
+    int status = 0;
+    {
+        zarvento::SdlVoice voice;
+        zarvento::QtDialogs dialogs;
+        zarvento::QtSystem system;
+        zarvento::MixingRandom random(static_cast<std::uint64_t>(
+            std::chrono::steady_clock::now().time_since_epoch().count()));
+        zarvento::TavolaWindow window;
+        QApplication::setWindowIcon(window.windowIcon());
+
+        zarvento::Tavola tavola(window, dialogs, random, voice, system);
+        window.setEvents(&tavola);
+        tavola.formInitialize();
+        if (!tavola.ended())
+            tavola.showWindow();
+        // An error report during start-up ends the game before the event loop ever runs.
+        status = tavola.ended() ? tavola.exitStatus() : QApplication::exec();
+        window.setEvents(nullptr);
+    }
+    return status;
+}

@@ -1,0 +1,18 @@
+// A record file that could not be created, opened, read or written, and the report that names it.
+#pragma once
+
+#include <QString>
+
+namespace zarvento {
+
+struct FileError {
+    enum class Action { Create, Open, Read, Write };
+    Action action;
+    QString path;
+    QString reason;
+};
+
+// The Italian text of the error report: what failed, on which file, and why.
+QString errorReportText(const FileError &error);
+
+} // namespace zarvento

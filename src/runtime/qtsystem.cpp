@@ -1,0 +1,26 @@
+// The system as a Qt program sees it: the executable's folder, today's date, the event loop's end.
+#include "runtime/qtsystem.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+
+namespace zarvento {
+
+QString QtSystem::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtSystem::shortDate() const
+{
+    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+void QtSystem::endProgram(int status)
+{
+    // Makes every running event loop return, the nested ones of open boxes included.
+    QCoreApplication::exit(status);
+}
+
+} // namespace zarvento

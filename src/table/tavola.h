@@ -1,0 +1,85 @@
+// Tavola, the game window's rules: its form variables and every handler, in the order they run.
+#pragma once
+
+#include "records/fileerror.h"
+#include "runtime/dialogs.h"
+#include "runtime/random.h"
+#include "runtime/system.h"
+#include "sound/sounds.h"
+#include "table/form.h"
+#include "table/formvariables.h"
+#include "table/targets.h"
+
+#include <optional>
+
+namespace zarvento {
+
+inline const QString playingCaption = QStringLiteral("Giocare con i numeri pari e dispari");
+
+class Tavola final : public FormEvents {
+public:
+    Tavola(Form &form, Dialogs &dialogs, Random &random, Sounds &sounds, System &system);
+
+    // Start of the program: the initialization handler, then the first sight of the window.
+    void formInitialize();
+    void showWindow();
+
+    // What the window reports.
+    void controlClicked(Control control) override;
+    void windowClicked() override;
+    void timerTicked(Timer timer) override;
+    void resized() override;
+    void menuChosen(MenuItem item) override;
+    void closed() override;
+
+    // The handlers.
+    void formLoad();
+    void formActivate();
+    void cmdNextClick();
+    void formClick();
+    void timer2Tick();
+    void targetClick(const TargetRow &target);
+    void timer1Tick();
+    void formResize();
+    void cmdExitClick();
+    void nextClick();
+
+    // The form methods.
+    void Avviatempo();
+    void Mostratempo();
+    QString GetSystemDir() const;
+    std::optional<QString> Leggifiletxt(const QString &nomefile);
+    void Suonafile(const QString &path);
+
+    FormVariables &variables() { return v_; }
+    bool isLoaded() const { return loaded_; }
+    bool ended() const { return ended_; }
+    int exitStatus() const { return exitStatus_; }
+
+private:
+    // The first touch of a control of an unloaded window loads it; false once the game ended.
+    bool ensureLoaded();
+    // A new question: two factors drawn afresh and written into the hidden question labels.
+    std::pair<std::int16_t, std::int16_t> drawQuestion();
+    QString soundPath(const char *file) const;
+    // The standard error report: says what failed and ends the program.
+    void runtimeError(const FileError &error);
+    void end(int status);
+
+    Form &form_;
+    Dialogs &dialogs_;
+    Random &random_;
+    Sounds &sounds_;
+    System &system_;
+
+    FormVariables v_;
+    bool loaded_ = false;
+    bool leaving_ = false;
+    bool ended_ = false;
+    int exitStatus_ = 0;
+};
+
+// The countdown's text: hours, minutes and seconds, two digits each.
+QString countdownText(int hours, int minutes, double seconds);
+
+} // namespace zarvento
