@@ -18,7 +18,10 @@ namespace {
 // crash is completed at the next start, so the score and the name always belong together.
 const QString journalName = QStringLiteral("record.new");
 const QString lockName = QStringLiteral("record.lock");
-constexpr int lockWaitMs = 5000;
+// A game holds the lock for milliseconds; one killed while taking it leaves a lock file without its
+// owner's name, which only its age can tell stale.
+constexpr int lockStaleMs = 3000;
+constexpr int lockWaitMs = 10000;
 
 using Action = FileError::Action;
 
@@ -75,6 +78,7 @@ QByteArray recordLine(const QString &text)
 
 std::optional<FileError> lock(QLockFile &lockFile, const QString &path)
 {
+    lockFile.setStaleLockTime(lockStaleMs);
     if (!lockFile.tryLock(lockWaitMs))
         return FileError{Action::Write, path,
                          QStringLiteral("è bloccato da un'altra copia del gioco")};
