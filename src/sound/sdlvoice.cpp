@@ -1,0 +1,73 @@
+// The game's voice on the desktop: plays the sound effects through SDL2_mixer, one at a time.
+#include "sound/sdlvoice.h"
+
+#include <QFile>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <utility>
+
+namespace zarvento {
+
+namespace {
+
+// Every sound goes to this one channel, so starting a sound cuts off the one before it.
+constexpr int channel = 0;
+
+} // namespace
+
+SdlVoice::SdlVoice()
+{
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return;
+    // A small buffer keeps the shot close to the click that fired it.
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_AllocateChannels(channel + 1);
+    open_ = true;
+}
+
+SdlVoice::~SdlVoice()
+{
+    if (!open_)
+        return;
+    Mix_HaltChannel(channel);
+    for (Mix_Chunk *chunk : std::as_const(chunks_)) {
+        if (chunk)
+            Mix_FreeChunk(chunk);
+    }
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SdlVoice::play(const QString &path)
+{
+    if (!open_)
+        return;
+    if (Mix_Chunk *chunk = chunkFor(path))
+        Mix_PlayChannel(channel, chunk, 0);
+    else
+        Mix_HaltChannel(channel); // a sound that cannot be played still silences the last one
+}
+
+QString SdlVoice::playingPath() const
+{
+    if (!open_ || Mix_Playing(channel) == 0)
+        return {};
+    return chunks_.key(Mix_GetChunk(channel));
+}
+
+Mix_Chunk *SdlVoice::chunkFor(const QString &path)
+{
+    const auto known = chunks_.constFind(path);
+    if (known != chunks_.cend())
+        return known.value();
+    Mix_Chunk *chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
+    chunks_.insert(path, chunk);
+    return chunk;
+}
+
+} // namespace zarvento
