@@ -1,0 +1,89 @@
+// The window as designed: one row per control with its place, caption, font, colours and state.
+#pragma once
+
+#include "table/form.h"
+
+#include <array>
+#include <optional>
+
+namespace zarvento {
+
+constexpr int twipsPerPixel = 15;
+constexpr int clientWidthTwips = 9120;
+constexpr int clientHeightTwips = 10080;
+constexpr int designLeftTwips = 855;
+constexpr int designTopTwips = 1020;
+constexpr int timerIntervalMs = 1000;
+
+// The platform's own colour for that kind of control.
+constexpr Colour systemColour = 0xFFFFFFFFu;
+
+enum class Kind { GraphicButton, StandardButton, TextBox, Label };
+
+// Which pointer shows over a control: the bare window's cross-hair, the control kind's own
+// (arrow on buttons, text beam in a text box), or a pointer of its own.
+enum class Pointer { Window, Standard, Sight, IconPointer };
+
+enum class Pictures { None, NoEntry, Faces };
+
+// A control is visible, enabled, borderless, left-aligned and opaque unless its flags say
+// otherwise.
+enum Flag : unsigned {
+    Hidden = 1u << 0,
+    Disabled = 1u << 1,
+    Border = 1u << 2,
+    Centred = 1u << 3,
+    AutoSize = 1u << 4,
+    Transparent = 1u << 5,
+};
+
+// A null face is the platform's standard font.
+struct FontDesign {
+    const char *face;
+    double points;
+    bool bold;
+    bool italic;
+};
+
+struct ControlRow {
+    Control control;
+    const char *name;
+    Kind kind;
+    int left, top, width, height; // twips
+    const char *caption;          // UTF-8; "&" marks the access key
+    FontDesign font;
+    Colour fore, back; // &HBBGGRR or systemColour
+    unsigned flags;
+    const char *tooltip; // null for none
+    Pointer pointer;
+    Pictures pictures;
+
+    constexpr bool has(Flag flag) const { return (flags & flag) != 0; }
+};
+
+// Every control, in the order the window holds them (the order of Control).
+const std::array<ControlRow, controlCount> &layoutTable();
+
+inline const ControlRow &layoutRow(Control control)
+{
+    return layoutTable()[static_cast<std::size_t>(control)];
+}
+
+// The controls that can hold the keyboard focus, in tab order; hidden or disabled ones are skipped.
+constexpr std::array<Control, 10> focusOrder{
+    Control::txtAnswer,   Control::disparicmd,  Control::paricmd,  Control::Inizio,
+    Control::cmdNext,     Control::cmdExit,     Control::paricmd1, Control::paricmd2,
+    Control::disparicmd1, Control::disparicmd2,
+};
+
+// The menu bar from left to right: a title with its items under it, or a command on the bar.
+struct MenuRow {
+    MenuItem item;
+    const char *name;
+    const char *text; // UTF-8
+    std::optional<MenuItem> under;
+};
+
+const std::array<MenuRow, 7> &menuTable();
+
+} // namespace zarvento
