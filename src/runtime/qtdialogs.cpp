@@ -1,6 +1,7 @@
 // The message and input boxes as Qt dialog objects, always showing their text as plain text.
 #include "runtime/qtdialogs.h"
 
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -47,6 +48,12 @@ int QtDialogs::messageBox(const QString &text, int style, const QString &title)
         box.setEscapeButton(no);
     } else {
         box.setDefaultButton(box.addButton(QMessageBox::Ok));
+    }
+
+    // Wide enough for its whole title: the goodbye's date is read there.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(titleWidth, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
 
     box.exec();
