@@ -93,6 +93,7 @@ BENCHMARK(BM_MotionTick)->Unit(benchmark::kMicrosecond);
 void BM_ClockTick(benchmark::State &state)
 {
     Bench &b = bench();
+    b.tavola.Avviatempo();
     int ticks = 0;
     for (auto _ : state) {
         if (++ticks == 800) { // restart the match before its time runs out
@@ -122,8 +123,12 @@ void BM_NewGameLoadAndActivation(benchmark::State &state)
 {
     Bench &b = bench();
     b.dialogs.answer = MsgBox::Yes;
-    for (auto _ : state)
+    for (auto _ : state) {
         b.tavola.nextClick();
+        state.PauseTiming(); // the old controls go when the event loop next runs
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
     b.dialogs.answer = MsgBox::Ok;
     QApplication::processEvents();
 }
