@@ -185,6 +185,8 @@ void TavolaWindow::buildControl(Control control)
         break;
     case Kind::TextBox:
         entry.widget = new QLineEdit(canvas_);
+        // Buttons are heard by their captions; the answer box has none of its own.
+        entry.widget->setAccessibleName(QStringLiteral("Risultato"));
         break;
     }
 
