@@ -92,29 +92,24 @@ void TavolaWindow::buildMenu()
         const bool isTitle =
             std::any_of(menuTable().begin(), menuTable().end(),
                         [item](const MenuRow &other) { return other.under == item; });
+        const auto report = [this, item] {
+            if (events_ != nullptr)
+                events_->menuChosen(item);
+        };
         QAction *action = nullptr;
         if (row.under) {
             action = menus[index(*row.under)]->addAction(text);
-            connect(action, &QAction::triggered, this, [this, item] {
-                if (events_ != nullptr)
-                    events_->menuChosen(item);
-            });
+            connect(action, &QAction::triggered, this, report);
         } else if (isTitle) {
             QMenu *menu = menuBar()->addMenu(text);
             menu->setObjectName(name);
             menus[index(item)] = menu;
             action = menu->menuAction();
             // A title reports its choice as it drops its menu down.
-            connect(menu, &QMenu::aboutToShow, this, [this, item] {
-                if (events_ != nullptr)
-                    events_->menuChosen(item);
-            });
+            connect(menu, &QMenu::aboutToShow, this, report);
         } else {
             action = menuBar()->addAction(text);
-            connect(action, &QAction::triggered, this, [this, item] {
-                if (events_ != nullptr)
-                    events_->menuChosen(item);
-            });
+            connect(action, &QAction::triggered, this, report);
         }
         action->setObjectName(name);
         menu_[index(item)] = action;
