@@ -66,7 +66,9 @@ std::optional<FileError> replaceFile(const QString &path, const QByteArray &byte
     if (auto error = notRegular(path, Action::Write))
         return error;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // commit() does not notice a failed flush of its buffer (a full disk): flush first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         return FileError{Action::Write, path, file.errorString()};
     return std::nullopt;
 }
@@ -78,11 +80,21 @@ QByteArray recordLine(const QString &text)
 
 std::optional<FileError> lock(QLockFile &lockFile, const QString &path)
 {
+    // QLockFile reads a lock file it finds to judge it stale: a FIFO there would block for ever.
+    if (auto error = notRegular(path, Action::Write))
+        return error;
     lockFile.setStaleLockTime(lockStaleMs);
-    if (!lockFile.tryLock(lockWaitMs))
+    if (lockFile.tryLock(lockWaitMs))
+        return std::nullopt;
+    switch (lockFile.error()) {
+    case QLockFile::LockFailedError:
         return FileError{Action::Write, path,
                          QStringLiteral("è bloccato da un'altra copia del gioco")};
-    return std::nullopt;
+    case QLockFile::PermissionError:
+        return FileError{Action::Write, path, QStringLiteral("permesso negato")};
+    default:
+        return FileError{Action::Write, path, QStringLiteral("errore sconosciuto")};
+    }
 }
 
 std::optional<FileError> completeInterruptedReplacement(const QString &folder)
@@ -94,7 +106,8 @@ std::optional<FileError> completeInterruptedReplacement(const QString &folder)
     if (journal.error)
         return journal.error;
     const qsizetype cut = journal.bytes.indexOf("\r\n");
-    if (cut >= 0 && journal.bytes.endsWith("\r\n")) {
+    // A whole journal is two lines: one that ends after its first line has lost the name.
+    if (cut >= 0 && cut + 2 < journal.bytes.size() && journal.bytes.endsWith("\r\n")) {
         if (auto error = replaceFile(folder + scoreFileName, journal.bytes.left(cut + 2)))
             return error;
         if (auto error = replaceFile(folder + nameFileName, journal.bytes.mid(cut + 2)))
@@ -142,7 +155,8 @@ std::optional<int> parseScore(const QString &text)
 {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    // Qt's conversion stops at a NUL, which would let binary junk after a number pass.
+    return ok && !text.contains(QChar::Null) ? std::optional<int>(value) : std::nullopt;
 }
 
 RecordOutcome storeIfRecord(const QString &folder, const QString &scoreText, const QString &name)
@@ -169,7 +183,8 @@ RecordOutcome storeIfRecord(const QString &folder, const QString &scoreText, con
 
     // The name file holds one line: line breaks pasted into the name are stored as blanks.
     QString oneLineName = name;
-    oneLineName.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    oneLineName.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    oneLineName.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QByteArray newScore = recordLine(scoreText);
     const QByteArray newName = recordLine(oneLineName);
 

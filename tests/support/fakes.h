@@ -76,10 +76,10 @@ public:
     int messageBox(const QString &text, int style, const QString &title) override;
     QString inputBox(const QString &prompt) override;
 
-    std::deque<QString> names;   // answers to the name box; empty gives the empty text
-    std::deque<int> answers;     // answers to message boxes; none gives OK
-    std::vector<Box> boxes;      // every message box shown
-    QStringList prompts;         // every input box shown
+    std::deque<QString> names; // answers to the name box; empty gives the empty text
+    std::deque<int> answers;   // answers to message boxes; none gives OK
+    std::vector<Box> boxes;    // every message box shown
+    QStringList prompts;       // every input box shown
     // Runs while a message box whose text starts with the given text is open.
     std::vector<std::pair<QString, std::function<void()>>> whileOpen;
 };
@@ -87,6 +87,8 @@ public:
 // Draws from a script first, then from a mixing generator; records every reseed.
 class ScriptedRandom final : public Random {
 public:
+    // The seed of the mixing generator that answers once the script is used up.
+    explicit ScriptedRandom(std::uint64_t seed = 12345) : fallback_{seed} {}
     void reseedFromClock() override;
     void reseed(std::int16_t value) override;
     float draw() override;
@@ -96,7 +98,7 @@ public:
     int draws = 0;
 
 private:
-    MixingRandom fallback_{12345};
+    MixingRandom fallback_;
 };
 
 class FakeSounds final : public Sounds {
@@ -107,10 +109,12 @@ public:
 
 class FakeSystem final : public System {
 public:
-    QString programFolder() const override { return QStringLiteral("/opt/gioco"); }
+    QString programFolder() const override { return folder; }
     QString shortDate() const override { return QStringLiteral("06/12/26"); }
     void endProgram(int status) override { endings.push_back(status); }
     std::vector<int> endings;
+    // Where the game looks for its suoni folder.
+    QString folder = QStringLiteral("/opt/gioco");
 };
 
 // A draw that makes floor(draw x n) come out as value.
