@@ -1,6 +1,9 @@
 // The game's voice on the desktop: plays the sound effects through SDL2_mixer, one at a time.
 #include "sound/sdlvoice.h"
 
+#include "sound/soundfolder.h"
+
+#include <QCoreApplication>
 #include <QFile>
 
 #include <SDL.h>
@@ -17,8 +20,15 @@ constexpr int channel = 0;
 
 } // namespace
 
-SdlVoice::SdlVoice()
+SdlVoice::SdlVoice() : SdlVoice(installedSoundFolder(QCoreApplication::applicationDirPath()))
 {
+}
+
+SdlVoice::SdlVoice(QString fallbackFolder) : fallbackFolder_(std::move(fallbackFolder))
+{
+    // Left to itself SDL turns SIGINT and SIGTERM into quit events that nobody reads here, and
+    // the game could no longer be ended by kill or at logout.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     // A small buffer keeps the shot close to the click that fired it.
@@ -65,7 +75,14 @@ Mix_Chunk *SdlVoice::chunkFor(const QString &path)
     const auto known = chunks_.constFind(path);
     if (known != chunks_.cend())
         return known.value();
-    Mix_Chunk *chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
+    const QString file = resolveSound(path, fallbackFolder_);
+    // The voice keeps the file it opens: SDL_mixer loses a handle it was given when the file
+    // turns out not to be a sound.
+    Mix_Chunk *chunk = nullptr;
+    if (SDL_RWops *rw = SDL_RWFromFile(QFile::encodeName(file).constData(), "rb")) {
+        chunk = Mix_LoadWAV_RW(rw, 0);
+        SDL_RWclose(rw);
+    }
     chunks_.insert(path, chunk);
     return chunk;
 }

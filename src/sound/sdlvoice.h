@@ -12,8 +12,12 @@ namespace zarvento {
 
 class SdlVoice final : public Sounds {
 public:
-    // Opens the audio device once; without one the voice stays silent for ever.
+    // Opens the audio device once; without one the voice stays silent for ever. A sound missing
+    // at the path asked for is looked for in the installed sound folder (found from the running
+    // QCoreApplication's executable).
     SdlVoice();
+    // The same, looking for missing sounds in fallbackFolder instead.
+    explicit SdlVoice(QString fallbackFolder);
     ~SdlVoice() override;
     SdlVoice(const SdlVoice &) = delete;
     SdlVoice &operator=(const SdlVoice &) = delete;
@@ -27,8 +31,10 @@ public:
 private:
     Mix_Chunk *chunkFor(const QString &path);
 
+    QString fallbackFolder_;
     bool open_ = false;
-    // Every file asked for, loaded once; a null chunk remembers a file that would not load.
+    // Every path asked for, loaded once from where resolveSound found it; a null chunk remembers
+    // a file that would not load.
     QHash<QString, Mix_Chunk *> chunks_;
 };
 

@@ -1,8 +1,10 @@
 // Checks the game's sounds and its voice on the real mixer, with SDL's silent driver.
 #include "sound/sdlvoice.h"
+#include "sound/soundfolder.h"
 
 #include <QByteArray>
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -11,6 +13,10 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+using zarvento::installedSoundFolder;
+using zarvento::resolveSound;
 using zarvento::SdlVoice;
 
 namespace {
@@ -195,6 +201,25 @@ TEST_F(SoundTest, ClosingTheVoiceReleasesTheDevice)
     EXPECT_TRUE(again.isOpen());
 }
 
+// SDL would catch these to post quit events the game never reads: the game could not be ended by
+// kill or at logout.
+TEST_F(SoundTest, TheVoiceLeavesTheEndingSignalsAlone)
+{
+    const int endingSignals[] = {SIGINT, SIGTERM};
+    for (int number : endingSignals) {
+        struct sigaction before = {};
+        ASSERT_EQ(sigaction(number, nullptr, &before), 0);
+        ASSERT_EQ(before.sa_handler, SIG_DFL) << number;
+    }
+    SdlVoice voice;
+    ASSERT_TRUE(voice.isOpen());
+    for (int number : endingSignals) {
+        struct sigaction now = {};
+        ASSERT_EQ(sigaction(number, nullptr, &now), 0);
+        EXPECT_EQ(now.sa_handler, SIG_DFL) << number;
+    }
+}
+
 TEST_F(SoundTest, WithoutADeviceTheVoiceIsSilentAndHarmless)
 {
     // The test main always sets a driver, so putting the saved one back restores it exactly.
@@ -213,4 +238,84 @@ TEST_F(SoundTest, WithoutADeviceTheVoiceIsSilentAndHarmless)
     ASSERT_TRUE(later.isOpen());
     later.play(committed("laser.wav"));
     EXPECT_EQ(later.playingPath(), committed("laser.wav"));
+}
+
+// ---- Where the sounds are found -------------------------------------------------------------
+
+TEST_F(SoundTest, ASoundBesideTheProgramComesFirst)
+{
+    ASSERT_TRUE(QDir().mkpath(file("bin/suoni")));
+    ASSERT_TRUE(QDir().mkpath(file("data")));
+    ASSERT_TRUE(writeFile(file("bin/suoni/sparo.wav"), silentWav(1)));
+    ASSERT_TRUE(writeFile(file("data/sparo.wav"), silentWav(1)));
+    EXPECT_EQ(resolveSound(file("bin/suoni/sparo.wav"), file("data")), file("bin/suoni/sparo.wav"));
+}
+
+TEST_F(SoundTest, AMissingSoundIsTakenFromTheFallbackFolder)
+{
+    ASSERT_TRUE(QDir().mkpath(file("data")));
+    ASSERT_TRUE(writeFile(file("data/sparo.wav"), silentWav(1)));
+    EXPECT_EQ(resolveSound(file("bin/suoni/sparo.wav"), file("data")), file("data/sparo.wav"));
+    // A folder path ending in a slash gives the same file.
+    EXPECT_EQ(resolveSound(file("bin/suoni/sparo.wav"), file("data/")), file("data/sparo.wav"));
+    // Only the file's own name is looked for there.
+    EXPECT_EQ(resolveSound(file("bin/suoni/laser.wav"), file("data")), file("bin/suoni/laser.wav"));
+    EXPECT_EQ(resolveSound(file("bin/suoni/sparo.wav"), QString()), file("bin/suoni/sparo.wav"));
+    EXPECT_EQ(resolveSound(file("bin/suoni/"), file("data")), file("bin/suoni/"));
+}
+
+TEST_F(SoundTest, AFolderIsNoSound)
+{
+    ASSERT_TRUE(QDir().mkpath(file("bin/suoni/sparo.wav")));
+    ASSERT_TRUE(QDir().mkpath(file("data/laser.wav")));
+    ASSERT_TRUE(writeFile(file("data/sparo.wav"), silentWav(1)));
+    EXPECT_EQ(resolveSound(file("bin/suoni/sparo.wav"), file("data")), file("data/sparo.wav"));
+    EXPECT_EQ(resolveSound(file("bin/suoni/laser.wav"), file("data")), file("bin/suoni/laser.wav"));
+}
+
+TEST_F(SoundTest, TheInstalledFolderFollowsTheInstallLayoutWhereverTheInstallIs)
+{
+    const QString bindir = QStringLiteral(ZARVENTO_TEST_BINDIR);
+    const QString sounddir = QStringLiteral(ZARVENTO_TEST_SOUNDDIR);
+    if (QDir::isAbsolutePath(bindir) || QDir::isAbsolutePath(sounddir))
+        GTEST_SKIP() << "an install with absolute folders is not moved";
+    for (const char *prefix : {"usr", "moved/somewhere else"}) {
+        SCOPED_TRACE(prefix);
+        const QString root = file(prefix);
+        const QString program = QDir::cleanPath(root + QLatin1Char('/') + bindir);
+        const QString sounds = QDir::cleanPath(root + QLatin1Char('/') + sounddir);
+        EXPECT_EQ(installedSoundFolder(program), sounds);
+        EXPECT_EQ(installedSoundFolder(program + QLatin1Char('/')), sounds);
+
+        ASSERT_TRUE(QDir().mkpath(program));
+        ASSERT_TRUE(QDir().mkpath(sounds));
+        ASSERT_TRUE(writeFile(sounds + QStringLiteral("/esplosi.wav"), silentWav(1)));
+        EXPECT_EQ(resolveSound(program + QStringLiteral("/suoni/esplosi.wav"),
+                               installedSoundFolder(program)),
+                  sounds + QStringLiteral("/esplosi.wav"));
+    }
+}
+
+TEST_F(SoundTest, TheVoicePlaysAMissingSoundFromItsFallbackFolder)
+{
+    ASSERT_TRUE(QDir().mkpath(file("bin/suoni")));
+    ASSERT_TRUE(QDir().mkpath(file("data")));
+    ASSERT_TRUE(writeFile(file("data/long.wav"), silentWav(10)));
+    SdlVoice voice(file("data"));
+    ASSERT_TRUE(voice.isOpen());
+    voice.play(file("bin/suoni/long.wav"));
+    EXPECT_EQ(voice.playingPath(), file("bin/suoni/long.wav"));
+    EXPECT_EQ(Mix_Playing(-1), 1);
+
+    // The file found first is the one: one beside the program that will not play is not
+    // replaced by a good one in the fallback folder.
+    ASSERT_TRUE(writeFile(file("bin/suoni/bad.wav"), "not a sound"));
+    ASSERT_TRUE(writeFile(file("data/bad.wav"), silentWav(10)));
+    voice.play(file("bin/suoni/bad.wav"));
+    EXPECT_TRUE(voice.playingPath().isEmpty());
+
+    voice.play(file("bin/suoni/long.wav"));
+    voice.play(file("bin/suoni/nowhere.wav"));
+    EXPECT_TRUE(voice.playingPath().isEmpty());
+    EXPECT_EQ(Mix_Playing(-1), 0);
 }
