@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zarvento"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zarvento"));
     // The game ends through its own handlers: boxes shown while the window is hidden (the name
     // box of a new game) must not end it when they close.
     QApplication::setQuitOnLastWindowClosed(false);
