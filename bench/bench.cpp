@@ -52,10 +52,14 @@ struct Bench {
     Tavola tavola{window, dialogs, random, voice, system};
 };
 
+// Made on first use and ended in main, while the application object still exists.
+std::unique_ptr<Bench> theBench;
+
 Bench &bench()
 {
-    static Bench instance;
-    return instance;
+    if (!theBench)
+        theBench = std::make_unique<Bench>();
+    return *theBench;
 }
 
 void hit(benchmark::State &state, Control button)
@@ -147,5 +151,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    zarvento::theBench.reset();
     return 0;
 }
