@@ -50,7 +50,10 @@ QIcon artIcon(const char *name)
     QIcon icon;
     if (!renderer.isValid())
         return icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    // The sizes a title bar and a task bar ask for; launchers take the larger installed icons by
+    // the desktop entry. Each size is drawn before the first box can show, the largest costing
+    // the most.
+    for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(render(renderer, size, 1.0));
     return icon;
 }

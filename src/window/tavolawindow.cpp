@@ -63,16 +63,6 @@ TavolaWindow::TavolaWindow(QWidget *parent)
         if (events_ != nullptr)
             events_->windowClicked();
     });
-    buildMenu();
-
-    // The rules paint the first bands before the window is ever shown, so the client area must
-    // have its designed size already.
-    const QSize client(pixels(clientWidthTwips), pixels(clientHeightTwips));
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
-    layout()->activate();
-    resize(size() + client - canvas_->size());
-    layout()->activate();
-    move(pixels(designLeftTwips), pixels(designTopTwips));
 }
 
 TavolaWindow::~TavolaWindow() = default;
@@ -80,6 +70,34 @@ TavolaWindow::~TavolaWindow() = default;
 void TavolaWindow::setEvents(FormEvents *events)
 {
     events_ = events;
+}
+
+// The menu, the sizes and the controls are built when first needed, not before: the name box
+// comes first, and need not wait for them (they cost about as much as the box itself).
+void TavolaWindow::ensureBuilt() const
+{
+    if (!windowBuilt_ || controlsPending_)
+        const_cast<TavolaWindow *>(this)->build();
+}
+
+void TavolaWindow::build()
+{
+    if (!windowBuilt_) {
+        windowBuilt_ = true;
+        buildMenu();
+        // The rules paint the first bands before the window is ever shown, so the client area
+        // must have its designed size already.
+        const QSize client(pixels(clientWidthTwips), pixels(clientHeightTwips));
+        resize(client.width(), client.height() + menuBar()->sizeHint().height());
+        layout()->activate();
+        resize(size() + client - canvas_->size());
+        layout()->activate();
+        move(pixels(designLeftTwips), pixels(designTopTwips));
+    }
+    if (controlsPending_) {
+        controlsPending_ = false;
+        buildControls();
+    }
 }
 
 void TavolaWindow::buildMenu()
@@ -121,16 +139,7 @@ void TavolaWindow::buildMenu()
 void TavolaWindow::load()
 {
     discardControls();
-
-    for (int i = 0; i < controlCount; ++i)
-        buildControl(static_cast<Control>(i));
-    // Labels are drawn on the window itself, beneath every control that is a window of its own.
-    for (const ControlRow &row : layoutTable()) {
-        if (row.kind != Kind::Label)
-            slot(row.control).widget->raise();
-    }
-    for (std::size_t i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(slot(focusOrder[i - 1]).widget, slot(focusOrder[i]).widget);
+    controlsPending_ = true;
 
     for (Timer which : {Timer::Timer1, Timer::Timer2}) {
         auto *qtimer = new QTimer(this);
@@ -144,6 +153,19 @@ void TavolaWindow::load()
     timer(Timer::Timer1)->start();
 
     setWindowTitle(QStringLiteral("Zarvento"));
+}
+
+void TavolaWindow::buildControls()
+{
+    for (int i = 0; i < controlCount; ++i)
+        buildControl(static_cast<Control>(i));
+    // Labels are drawn on the window itself, beneath every control that is a window of its own.
+    for (const ControlRow &row : layoutTable()) {
+        if (row.kind != Kind::Label)
+            slot(row.control).widget->raise();
+    }
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(slot(focusOrder[i - 1]).widget, slot(focusOrder[i]).widget);
     slot(Control::cmdExit).widget->setFocus();
 }
 
@@ -229,6 +251,7 @@ void TavolaWindow::unload()
 
 void TavolaWindow::discardControls()
 {
+    controlsPending_ = false;
     for (Slot &entry : controls_) {
         if (entry.widget != nullptr) {
             entry.widget->hide();
@@ -250,6 +273,7 @@ void TavolaWindow::discardControls()
 
 void TavolaWindow::show()
 {
+    ensureBuilt();
     const bool wasHidden = isHidden();
     resizeReported_ = false;
     QMainWindow::show();
@@ -368,6 +392,7 @@ bool TavolaWindow::isMinimized() const
 
 QAction *TavolaWindow::menuAction(MenuItem item) const
 {
+    ensureBuilt();
     return menu_[index(item)];
 }
 
@@ -375,11 +400,13 @@ QAction *TavolaWindow::menuAction(MenuItem item) const
 
 void TavolaWindow::paintBands(int firstFactor, int secondFactor)
 {
+    ensureBuilt();
     bandHeight_ = canvas_->paintBands(firstFactor, secondFactor);
 }
 
 const QImage &TavolaWindow::background() const
 {
+    ensureBuilt();
     return canvas_->background();
 }
 

@@ -68,12 +68,19 @@ private:
         GraphicButton *button = nullptr;
     };
 
+    void ensureBuilt() const;
+    void build();
     void buildMenu();
+    void buildControls();
     void buildControl(Control control);
     // Drops the controls, the timers and the painted background; the window stays as it is.
     void discardControls();
     void reportResize();
-    const Slot &slot(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+    const Slot &slot(Control control) const
+    {
+        ensureBuilt();
+        return controls_[static_cast<std::size_t>(control)];
+    }
     QTimer *&timer(Timer which) { return timers_[static_cast<std::size_t>(which)]; }
     QTimer *timer(Timer which) const { return timers_[static_cast<std::size_t>(which)]; }
 
@@ -87,6 +94,9 @@ private:
     // The client height at the last band painting; none while places are still in twips.
     std::optional<int> bandHeight_;
     bool resizeReported_ = false;
+    bool windowBuilt_ = false;
+    // Loaded, with the controls still to be built at their first use.
+    bool controlsPending_ = false;
 };
 
 } // namespace zarvento

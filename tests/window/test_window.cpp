@@ -92,7 +92,6 @@ TEST_F(Window, ControlsStartAtTheirTwipPlaces)
         {C::lblnome1, {128, 304, 0, 0}, true},      {C::lblpunti, {560, 520, 0, 0}, true},
         {C::Label6, {168, 0, 0, 0}, true},          {C::Punteggio, {240, 48, 0, 0}, true},
     };
-    EXPECT_EQ(canvas()->size(), QSize(608, 672)) << "the bands are painted before the first show";
     for (const Place &place : places) {
         const QWidget *control = at(place.control);
         SCOPED_TRACE(control->objectName().toStdString());
@@ -101,6 +100,7 @@ TEST_F(Window, ControlsStartAtTheirTwipPlaces)
             EXPECT_EQ(control->size(), place.pixels.size());
         }
     }
+    EXPECT_EQ(canvas()->size(), QSize(608, 672)) << "the bands are painted before the first show";
 }
 
 TEST_F(Window, StateAtCreationLeavesOnlyExitToFocus)
@@ -421,10 +421,10 @@ TEST_F(Window, ShowingResizingAndStateChangesAreReported)
 
 TEST_F(Window, MenuItemsReportTheirChoiceAndCloseIsReported)
 {
-    QList<QAction *> bar = window.menuBar()->actions();
     const std::vector<QAction *> expectedBar{
         window.menuAction(MenuItem::INFOMAZIONI), window.menuAction(MenuItem::copy),
         window.menuAction(MenuItem::Next), window.menuAction(MenuItem::h)};
+    QList<QAction *> bar = window.menuBar()->actions();
     EXPECT_EQ(std::vector<QAction *>(bar.begin(), bar.end()), expectedBar);
     EXPECT_EQ(window.menuAction(MenuItem::Next)->text(), QStringLiteral("Nuovo gioco"));
     EXPECT_EQ(window.menuAction(MenuItem::Next)->menu(), nullptr) << "a command on the bar";
