@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <chrono>
 
@@ -34,6 +35,9 @@ int main(int argc, char *argv[])
 
         zarvento::Tavola tavola(window, dialogs, random, voice, system);
         window.setEvents(&tavola);
+        // The sound library loads and the device opens once the name box is up: before it, they
+        // would hold the box back by a fifth.
+        QTimer::singleShot(0, &app, [&voice] { voice.openInBackground(); });
         tavola.formInitialize();
         if (!tavola.ended())
             tavola.showWindow();

@@ -6,9 +6,6 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <utility>
 
 namespace zarvento {
@@ -24,50 +21,90 @@ SdlVoice::SdlVoice() : SdlVoice(installedSoundFolder(QCoreApplication::applicati
 {
 }
 
-SdlVoice::SdlVoice(QString fallbackFolder) : fallbackFolder_(std::move(fallbackFolder))
+SdlVoice::SdlVoice(QString fallbackFolder, const char *library)
+    : fallbackFolder_(std::move(fallbackFolder)), library_(library)
 {
+}
+
+void SdlVoice::openInBackground()
+{
+    if (openingStarted_)
+        return;
+    openingStarted_ = true;
+    opening_ = std::thread([this] {
+        open();
+        // SDL keeps a record per thread (its last error) that it frees by itself only on threads
+        // of its own.
+        if (mix_.tlsCleanup != nullptr)
+            mix_.tlsCleanup();
+    });
+}
+
+void SdlVoice::open() const
+{
+    if (!loadMixerLibrary(library_, mix_))
+        return;
     // Left to itself SDL turns SIGINT and SIGTERM into quit events that nobody reads here, and
     // the game could no longer be ended by kill or at logout.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    mix_.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (mix_.initSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     // A small buffer keeps the shot close to the click that fired it.
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (mix_.openAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 1024) != 0) {
+        mix_.quitSubSystem(SDL_INIT_AUDIO);
         return;
     }
-    Mix_AllocateChannels(channel + 1);
+    mix_.allocateChannels(channel + 1);
     open_ = true;
+}
+
+void SdlVoice::waitOpen() const
+{
+    if (!openingStarted_) {
+        openingStarted_ = true;
+        open();
+    } else if (opening_.joinable()) {
+        opening_.join();
+    }
 }
 
 SdlVoice::~SdlVoice()
 {
+    if (!openingStarted_)
+        return; // never used: nothing to close
+    waitOpen();
     if (!open_)
         return;
-    Mix_HaltChannel(channel);
+    mix_.haltChannel(channel);
     for (Mix_Chunk *chunk : std::as_const(chunks_)) {
-        if (chunk)
-            Mix_FreeChunk(chunk);
+        if (chunk != nullptr)
+            mix_.freeChunk(chunk);
     }
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_.closeAudio();
+    mix_.quitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlVoice::isOpen() const
+{
+    waitOpen();
+    return open_;
 }
 
 void SdlVoice::play(const QString &path)
 {
-    if (!open_)
+    if (!isOpen())
         return;
     if (Mix_Chunk *chunk = chunkFor(path))
-        Mix_PlayChannel(channel, chunk, 0);
+        mix_.playChannel(channel, chunk, 0);
     else
-        Mix_HaltChannel(channel); // a sound that cannot be played still silences the last one
+        mix_.haltChannel(channel); // a sound that cannot be played still silences the last one
 }
 
 QString SdlVoice::playingPath() const
 {
-    if (!open_ || Mix_Playing(channel) == 0)
+    if (!isOpen() || mix_.playing(channel) == 0)
         return {};
-    return chunks_.key(Mix_GetChunk(channel));
+    return chunks_.key(mix_.getChunk(channel));
 }
 
 Mix_Chunk *SdlVoice::chunkFor(const QString &path)
@@ -79,9 +116,9 @@ Mix_Chunk *SdlVoice::chunkFor(const QString &path)
     // The voice keeps the file it opens: SDL_mixer loses a handle it was given when the file
     // turns out not to be a sound.
     Mix_Chunk *chunk = nullptr;
-    if (SDL_RWops *rw = SDL_RWFromFile(QFile::encodeName(file).constData(), "rb")) {
-        chunk = Mix_LoadWAV_RW(rw, 0);
-        SDL_RWclose(rw);
+    if (SDL_RWops *rw = mix_.rwFromFile(QFile::encodeName(file).constData(), "rb")) {
+        chunk = mix_.loadWavRw(rw, 0);
+        mix_.rwClose(rw);
     }
     chunks_.insert(path, chunk);
     return chunk;

@@ -113,6 +113,32 @@ TEST_F(SoundTest, PlaysEachCommittedSound)
     EXPECT_EQ(voice.playingPath(), doubled);
 }
 
+// The game opens the device while its first box is up; a sound asked for meanwhile waits for it.
+TEST_F(SoundTest, OpenedInTheBackgroundTheVoicePlaysOnceOpen)
+{
+    {
+        SdlVoice unused;
+        unused.openInBackground();
+    } // ended while possibly still opening
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "the device is closed whenever the voice ends";
+
+    SdlVoice voice;
+    voice.openInBackground();
+    voice.openInBackground();
+    voice.play(committed("laser.wav"));
+    EXPECT_EQ(voice.playingPath(), committed("laser.wav"));
+}
+
+TEST_F(SoundTest, WithoutTheMixerLibraryTheVoiceIsSilentAndHarmless)
+{
+    SdlVoice voice(QString(), "libno-such-mixer.so.0");
+    voice.openInBackground();
+    voice.play(committed("sparo.wav"));
+    EXPECT_FALSE(voice.isOpen());
+    EXPECT_TRUE(voice.playingPath().isEmpty());
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
 TEST_F(SoundTest, EachSoundCutsOffTheOnePlaying)
 {
     const QString first = longSound("first.wav");
