@@ -7,8 +7,7 @@ namespace zarvento {
 
 namespace {
 
-template <typename Function>
-bool find(void *handle, const char *name, Function &function)
+template <typename Function> bool find(void *handle, const char *name, Function &function)
 {
     function = reinterpret_cast<Function>(dlsym(handle, name));
     return function != nullptr;
@@ -23,21 +22,10 @@ bool loadMixerLibrary(const char *fileName, MixerLibrary &lib)
         return false;
     // The mixer's handle finds SDL2's calls too: SDL2 is among the libraries it needs.
     MixerLibrary found;
-    const bool complete = find(handle, "SDL_SetHint", found.setHint)
-        && find(handle, "SDL_InitSubSystem", found.initSubSystem)
-        && find(handle, "SDL_QuitSubSystem", found.quitSubSystem)
-        && find(handle, "SDL_RWFromFile", found.rwFromFile)
-        && find(handle, "SDL_RWclose", found.rwClose)
-        && find(handle, "SDL_TLSCleanup", found.tlsCleanup)
-        && find(handle, "Mix_OpenAudio", found.openAudio)
-        && find(handle, "Mix_CloseAudio", found.closeAudio)
-        && find(handle, "Mix_AllocateChannels", found.allocateChannels)
-        && find(handle, "Mix_LoadWAV_RW", found.loadWavRw)
-        && find(handle, "Mix_FreeChunk", found.freeChunk)
-        && find(handle, "Mix_PlayChannel", found.playChannel)
-        && find(handle, "Mix_HaltChannel", found.haltChannel)
-        && find(handle, "Mix_Playing", found.playing)
-        && find(handle, "Mix_GetChunk", found.getChunk);
+    bool complete = true;
+#define ZARVENTO_MIXER_FIND(name, member) complete = complete && find(handle, #name, found.member);
+    ZARVENTO_MIXER_CALLS(ZARVENTO_MIXER_FIND)
+#undef ZARVENTO_MIXER_FIND
     if (!complete) {
         dlclose(handle); // nothing of it was used
         return false;

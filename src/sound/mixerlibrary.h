@@ -8,23 +8,29 @@
 
 namespace zarvento {
 
-// The calls the voice makes, taken from one loaded copy of the library.
+// The calls the voice makes: each one's name in the library, and the member that holds it.
+#define ZARVENTO_MIXER_CALLS(CALL)                                                                 \
+    CALL(SDL_SetHint, setHint)                                                                     \
+    CALL(SDL_InitSubSystem, initSubSystem)                                                         \
+    CALL(SDL_QuitSubSystem, quitSubSystem)                                                         \
+    CALL(SDL_RWFromFile, rwFromFile)                                                               \
+    CALL(SDL_RWclose, rwClose)                                                                     \
+    CALL(SDL_TLSCleanup, tlsCleanup)                                                               \
+    CALL(Mix_OpenAudio, openAudio)                                                                 \
+    CALL(Mix_CloseAudio, closeAudio)                                                               \
+    CALL(Mix_AllocateChannels, allocateChannels)                                                   \
+    CALL(Mix_LoadWAV_RW, loadWavRw)                                                                \
+    CALL(Mix_FreeChunk, freeChunk)                                                                 \
+    CALL(Mix_PlayChannel, playChannel)                                                             \
+    CALL(Mix_HaltChannel, haltChannel)                                                             \
+    CALL(Mix_Playing, playing)                                                                     \
+    CALL(Mix_GetChunk, getChunk)
+
+// Those calls, taken from one loaded copy of the library.
 struct MixerLibrary {
-    decltype(&SDL_SetHint) setHint = nullptr;
-    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
-    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
-    decltype(&SDL_RWFromFile) rwFromFile = nullptr;
-    decltype(&SDL_RWclose) rwClose = nullptr;
-    decltype(&SDL_TLSCleanup) tlsCleanup = nullptr;
-    decltype(&Mix_OpenAudio) openAudio = nullptr;
-    decltype(&Mix_CloseAudio) closeAudio = nullptr;
-    decltype(&Mix_AllocateChannels) allocateChannels = nullptr;
-    decltype(&Mix_LoadWAV_RW) loadWavRw = nullptr;
-    decltype(&Mix_FreeChunk) freeChunk = nullptr;
-    decltype(&Mix_PlayChannel) playChannel = nullptr;
-    decltype(&Mix_HaltChannel) haltChannel = nullptr;
-    decltype(&Mix_Playing) playing = nullptr;
-    decltype(&Mix_GetChunk) getChunk = nullptr;
+#define ZARVENTO_MIXER_MEMBER(name, member) decltype(&name) member = nullptr;
+    ZARVENTO_MIXER_CALLS(ZARVENTO_MIXER_MEMBER)
+#undef ZARVENTO_MIXER_MEMBER
 };
 
 // The library's name as Debian's runtime package of SDL2_mixer installs it.

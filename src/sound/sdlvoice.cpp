@@ -50,7 +50,8 @@ void SdlVoice::open() const
     if (mix_.initSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     // A small buffer keeps the shot close to the click that fired it.
-    if (mix_.openAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 1024) != 0) {
+    if (mix_.openAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 1024) !=
+        0) {
         mix_.quitSubSystem(SDL_INIT_AUDIO);
         return;
     }
