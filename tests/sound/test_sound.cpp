@@ -153,21 +153,13 @@ TEST_F(SoundTest, EachSoundCutsOffTheOnePlaying)
     EXPECT_EQ(voice.playingPath(), first);
 }
 
-TEST_F(SoundTest, UnplayableFilesAreSilentAndTheVoiceGoesOn)
+// Which files give silence is the bad-input table's business; here, what such a file does to the
+// sound before it and to the voice after it.
+TEST_F(SoundTest, AnUnplayableFileSilencesTheSoundBeforeAndTheVoiceGoesOn)
 {
     const QString good = longSound("good.wav");
-    const QByteArray sparo = readAll(committed("sparo.wav"));
-    ASSERT_TRUE(writeFile(file("empty.wav"), QByteArray()));
-    ASSERT_TRUE(writeFile(file("header.wav"), sparo.left(30)));
     ASSERT_TRUE(writeFile(file("text.wav"), "not a sound, just words\n"));
-    ASSERT_TRUE(writeFile(file("nofmt.wav"), sparo.left(12) + QByteArray(64, 'x')));
-    const QString bad[] = {file("no-such-folder/suoni/sparo.wav"),
-                           file("missing.wav"),
-                           file("empty.wav"),
-                           file("header.wav"),
-                           file("text.wav"),
-                           file("nofmt.wav"),
-                           dir_.path()};
+    const QString bad[] = {file("missing.wav"), file("text.wav"), dir_.path()};
     SdlVoice voice;
     ASSERT_TRUE(voice.isOpen());
     for (const QString &path : bad) {
@@ -179,16 +171,6 @@ TEST_F(SoundTest, UnplayableFilesAreSilentAndTheVoiceGoesOn)
         voice.play(good);
         EXPECT_EQ(voice.playingPath(), good);
     }
-}
-
-TEST_F(SoundTest, SoundCutShortInItsSamplesPlaysWhatIsThere)
-{
-    const QByteArray whole = silentWav(10);
-    ASSERT_TRUE(writeFile(file("cut.wav"), whole.left(whole.size() / 2 + 1)));
-    SdlVoice voice;
-    ASSERT_TRUE(voice.isOpen());
-    voice.play(file("cut.wav"));
-    EXPECT_EQ(voice.playingPath(), file("cut.wav"));
 }
 
 TEST_F(SoundTest, EachFileIsReadOnlyOnce)
