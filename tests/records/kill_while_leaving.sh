@@ -33,8 +33,9 @@ done
 # Two games leaving at the same moment, many times over.
 for ((race = 1; race <= 20; race++)); do
   "$writer" "$folder" $((next + 100)) 50 &
-  "$writer" "$folder" $((next + 100)) 50 &
-  wait
+  other=$!
+  "$writer" "$folder" $((next + 100)) 50 # neither may fail: the lock is waited for
+  wait "$other"
   "$writer" "$folder" --start
   check_pair "race $race"
   next=$((next + 200))

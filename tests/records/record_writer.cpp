@@ -7,31 +7,22 @@
 
 #include <cstdio>
 
+using namespace zarvento;
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 3)
-        return 2;
-    QString folder = args[1];
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-
-    if (args[2] == QLatin1String("--start")) {
-        const auto error = zarvento::prepareRecordFiles(folder);
-        if (error)
-            std::fprintf(stderr, "%s\n", qPrintable(zarvento::errorReportText(*error)));
-        return error ? 1 : 0;
+    const QString folder = args.value(1) + "/";
+    std::optional<FileError> error;
+    if (args.value(2) == "--start")
+        error = prepareRecordFiles(folder);
+    const int first = args.value(2).toInt(); // none for a start
+    for (int score = first; !error && score < first + args.value(3).toInt(); ++score) {
+        const QString number = QString::number(score);
+        error = storeIfRecord(folder, number, "giocatore " + number).error;
     }
-    const int first = args[2].toInt();
-    const int count = args.size() > 3 ? args[3].toInt() : 1;
-    for (int score = first; score < first + count; ++score) {
-        const auto outcome = zarvento::storeIfRecord(folder, QString::number(score),
-                                                     QStringLiteral("giocatore %1").arg(score));
-        if (outcome.error) {
-            std::fprintf(stderr, "%s\n", qPrintable(zarvento::errorReportText(*outcome.error)));
-            return 1;
-        }
-    }
-    return 0;
+    if (error)
+        std::fprintf(stderr, "%s\n", qPrintable(errorReportText(*error)));
+    return error ? 1 : 0;
 }
