@@ -68,6 +68,12 @@ struct RecordCase {
     QString player = QStringLiteral("Anna");
 };
 
+// A case is reported by its name, not its bytes.
+void PrintTo(const RecordCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class RecordFiles : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(RecordFiles, NeitherHangTheGameNorLoseOrMixThePair)
