@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 namespace zarvento::testing {
+namespace {
 
 using Prepare = std::function<void(const Game &)>;
 using Entries = std::map<std::string, std::string>;
@@ -244,4 +245,5 @@ TEST(Soak, AWholeMatchKeepsEveryInvariantAndLeavesOnceWithAWholePair)
     }
 }
 
+} // namespace
 } // namespace zarvento::testing

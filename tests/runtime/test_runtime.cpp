@@ -3,8 +3,9 @@
 #include "runtime/qtdialogs.h"
 #include "runtime/random.h"
 
+#include <QApplication>
 #include <QSignalSpy>
-#include <QTest> // with QApplication, for the boxes
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
