@@ -11,17 +11,38 @@
 
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <vector>
+
+// Failures show texts as text.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace zarvento::testing {
 
-// The controls' state as the rules see it. load() puts back the layout's timers and record labels,
-// which every start must overwrite.
+// The controls' state as the rules leave it. load() puts back the layout's timers and record
+// labels, which every start must overwrite.
 struct FakeForm final : Form {
+    // The same colour set several times in a row, as a flash does.
+    struct ColourRun {
+        Colour colour;
+        int times;
+        bool operator==(const ColourRun &other) const
+        {
+            return colour == other.colour && times == other.times;
+        }
+        friend void PrintTo(const ColourRun &run, std::ostream *os)
+        {
+            *os << std::hex << "&H" << run.colour << std::dec << " x " << run.times;
+        }
+    };
     struct State {
         QString caption;
         bool visible = false; // the targets start hidden; no rule looks at other controls'
         float left = 0, top = 0;
+        std::vector<ColourRun> colours; // every background colour set, oldest first
     };
 
     void load() override
@@ -39,7 +60,14 @@ struct FakeForm final : Form {
         at(c).caption = text;
         log << QStringLiteral("caption %1").arg(static_cast<int>(c));
     }
-    void setBackColour(Control, Colour) override {} // no rule reads a colour back
+    void setBackColour(Control c, Colour colour) override
+    {
+        std::vector<ColourRun> &runs = at(c).colours;
+        if (!runs.empty() && runs.back().colour == colour)
+            ++runs.back().times;
+        else
+            runs.push_back({colour, 1});
+    }
     bool isVisible(Control c) const override { return at(c).visible; }
     void setVisible(Control c, bool visible) override { at(c).visible = visible; }
     void setLeft(Control c, float left) override { at(c).left = left; }
@@ -54,6 +82,11 @@ struct FakeForm final : Form {
         log << QStringLiteral("paint");
     }
 
+    // The last background colour set on a control, 0 when none was.
+    Colour backColour(Control c) const
+    {
+        return at(c).colours.empty() ? 0 : at(c).colours.back().colour;
+    }
     State &at(Control c) { return controls[static_cast<std::size_t>(c)]; }
     const State &at(Control c) const { return controls[static_cast<std::size_t>(c)]; }
 
@@ -71,7 +104,16 @@ struct ScriptedDialogs final : Dialogs {
     struct Box {
         QString text;
         int style;
-        QString title;
+        QString title; // empty: the program's own
+        bool operator==(const Box &other) const
+        {
+            return text == other.text && style == other.style && title == other.title;
+        }
+        friend void PrintTo(const Box &box, std::ostream *os)
+        {
+            *os << "{" << box.text.toStdString() << " | " << box.style << " | "
+                << box.title.toStdString() << "}";
+        }
     };
 
     int messageBox(const QString &text, int style, const QString &title) override
