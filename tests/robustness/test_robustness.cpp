@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 
 #include <sys/stat.h>
@@ -204,7 +203,6 @@ TEST(Soak, AWholeMatchKeepsEveryInvariantAndLeavesOnceWithAWholePair)
         tavola.formInitialize();
         int score = tavola.variables().score = m.firstScore;
         int hits = 0, warnings = 0;
-        const auto start = std::chrono::steady_clock::now();
         for (int ticks = 0; ticks < 900 && !HasFailure();) {
             const auto &[target, high] = highest[draws() % 6];
             const bool even = high % 2 == 0;
@@ -228,7 +226,6 @@ TEST(Soak, AWholeMatchKeepsEveryInvariantAndLeavesOnceWithAWholePair)
                 EXPECT_TRUE(game.caption(shown) == QString::number(n) && n % 2 == most % 2 &&
                             n >= 2 + most % 2 && n <= most);
             }
-            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         }
         EXPECT_TRUE(hits + warnings >= 1000 && (m.firstScore == 0 || std::abs(score) >= 32767));
 
