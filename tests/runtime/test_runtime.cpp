@@ -4,6 +4,10 @@
 #include "runtime/random.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -14,7 +18,9 @@
 
 using namespace zarvento;
 
-TEST(Runtime, DrawsVaryBelowOneNumbersShowPlainDigitsAndScoresStopAtTheirBounds)
+namespace {
+
+TEST(Runtime, ReseedsFromZeroStillGiveVaryingDrawsBelowOne)
 {
     MixingRandom random;
     std::set<float> seen;
@@ -24,36 +30,146 @@ TEST(Runtime, DrawsVaryBelowOneNumbersShowPlainDigitsAndScoresStopAtTheirBounds)
     }
     EXPECT_TRUE(*seen.begin() >= 0 && *seen.rbegin() < 1 && seen.size() > 900);
     EXPECT_EQ(MixingRandom(7).draw(), MixingRandom(7).draw());
-    EXPECT_EQ(QStringList({decimal(-3), decimal(1801), formatHash0(0), format00(7), format00(123),
-                           decimal(saturatingAdd(32767, 1)), decimal(saturatingAdd(-32765, -4))}),
-              QStringList({"-3", "1801", "0", "07", "123", "32767", "-32768"}));
 }
 
-TEST(QtDialogs, BoxesShowPlainTextAnswerAsAskedAndLetTimersTick)
+TEST(Runtime, NumbersShowPlainDigitsAndTheScoreStopsAtItsBounds)
 {
-    QStringList shown;
-    // A while after the next box opens: notes what it shows, types into it, and presses key.
-    const auto answerSoon = [&shown](Qt::Key key, const QString &typed) {
-        QTimer::singleShot(50, [key, typed, &shown] {
-            QWidget *box = QApplication::activeModalWidget();
-            for (const char *property : {"windowTitle", "text", "textFormat"})
-                shown << box->property(property).toString();
-            QTest::keyClicks(box->focusWidget(), typed);
-            QTest::keyClick(box, key);
-        });
+    struct FormatCase {
+        const char *name;
+        QString shown;
+        const char *expected;
+    };
+    // clang-format off
+    const FormatCase cases[] = {
+        {"Negative",            decimal(-3),                         "-3"},
+        {"LargestOddNumber",    decimal(1801),                       "1801"},
+        {"QuestionFactor",      formatHash0(0),                      "0"},
+        {"ClockField",          format00(7),                         "07"},
+        {"ClockFieldZero",      format00(0),                         "00"},
+        {"WideClockField",      format00(123),                       "123"},
+        {"ScoreAtTheTop",       decimal(saturatingAdd(32767, 1)),    "32767"},
+        {"ScoreAtTheBottom",    decimal(saturatingAdd(-32765, -4)),  "-32768"},
+    };
+    // clang-format on
+    for (const FormatCase &c : cases)
+        EXPECT_EQ(c.shown, QLatin1String(c.expected)) << c.name;
+}
+
+// What a player sees of the next box that opens; it then types and presses a key.
+struct Seen {
+    QString title, text;
+    bool plain = true;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons; // in order of appearance, access keys left out
+};
+
+void answerSoon(Seen &seen, Qt::Key key, const QString &typed = {})
+{
+    QTimer::singleShot(20, [&seen, key, typed] {
+        QWidget *box = QApplication::activeModalWidget();
+        seen.title = box->windowTitle();
+        if (auto *message = qobject_cast<QMessageBox *>(box)) {
+            seen.text = message->text();
+            seen.plain = message->textFormat() == Qt::PlainText;
+            seen.icon = message->icon();
+        } else {
+            seen.text = qobject_cast<QInputDialog *>(box)->labelText();
+            for (const QLabel *label : box->findChildren<QLabel *>())
+                seen.plain = seen.plain && label->textFormat() == Qt::PlainText;
+        }
+        for (const QPushButton *button : box->findChildren<QPushButton *>())
+            seen.buttons << button->text().remove(QLatin1Char('&'));
+        QTest::keyClicks(box->focusWidget(), typed);
+        QTest::keyClick(box, key);
+    });
+}
+
+TEST(QtDialogs, MessageBoxesShowTheirTextPlainWithTheirTitleIconAndButtons)
+{
+    struct BoxCase {
+        const char *name;
+        MsgBoxStyle style;
+        QString title;
+        Qt::Key key;
+        MsgBoxAnswer answer;
+        QString shownTitle;
+        QMessageBox::Icon icon;
+        QStringList buttons;
+    };
+    const QStringList yesNo{QStringLiteral("Sì"), QStringLiteral("No")};
+    const QString zarvento = QStringLiteral("Zarvento");
+    using S = MsgBoxStyle;
+    const S newGame{S::Buttons::YesNo, S::Icon::Question, S::Default::Second};
+    const BoxCase cases[] = {
+        {"NewGameEnterKeepsPlaying", newGame, QStringLiteral("INIZIARE NUOVA GARA"), Qt::Key_Return,
+         MsgBoxAnswer::No, QStringLiteral("INIZIARE NUOVA GARA"), QMessageBox::Question, yesNo},
+        {"NewGameEscapeKeepsPlaying", newGame, QStringLiteral("T"), Qt::Key_Escape,
+         MsgBoxAnswer::No, QStringLiteral("T"), QMessageBox::Question, yesNo},
+        {"YesByDefault",
+         {S::Buttons::YesNo},
+         {},
+         Qt::Key_Return,
+         MsgBoxAnswer::Yes,
+         zarvento,
+         QMessageBox::NoIcon,
+         yesNo},
+        {"Warning",
+         {},
+         {},
+         Qt::Key_Return,
+         MsgBoxAnswer::Ok,
+         zarvento,
+         QMessageBox::NoIcon,
+         {QStringLiteral("OK")}},
+        {"ErrorReport",
+         {S::Buttons::OkOnly, S::Icon::Critical},
+         zarvento,
+         Qt::Key_Return,
+         MsgBoxAnswer::Ok,
+         zarvento,
+         QMessageBox::Critical,
+         {QStringLiteral("OK")}},
+    };
+    for (const BoxCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        Seen seen;
+        answerSoon(seen, c.key);
+        EXPECT_EQ(QtDialogs().messageBox(QStringLiteral("<b>Ugo</b>"), c.style, c.title), c.answer);
+        EXPECT_EQ(seen.title, c.shownTitle);
+        EXPECT_EQ(seen.text, QStringLiteral("<b>Ugo</b>"));
+        EXPECT_TRUE(seen.plain);
+        EXPECT_EQ(seen.icon, c.icon);
+        EXPECT_EQ(seen.buttons, c.buttons);
+    }
+}
+
+TEST(QtDialogs, TheNameBoxGivesWhatIsTypedOrNothingOnCancelWhileTimersTick)
+{
+    struct NameCase {
+        const char *name;
+        QString typed;
+        Qt::Key key;
+        QString answer;
+    };
+    const NameCase cases[] = {
+        {"BlanksKept", QStringLiteral(" <i>Anna</i> "), Qt::Key_Return,
+         QStringLiteral(" <i>Anna</i> ")},
+        {"Cancelled", QStringLiteral("Anna"), Qt::Key_Escape, QString()},
     };
     QTimer timer;
     QSignalSpy ticks(&timer, &QTimer::timeout);
     timer.start(5);
-    answerSoon(Qt::Key_Return, {});
-    EXPECT_EQ(QtDialogs().messageBox("<b>x", MsgBox::YesNo | MsgBox::DefaultButton2, "T"), 7);
-    answerSoon(Qt::Key_Return, {});
-    EXPECT_EQ(QtDialogs().messageBox("<b>x", MsgBox::YesNo, {}), 6);
-    answerSoon(Qt::Key_Return, " Anna ");
-    EXPECT_EQ(QtDialogs().inputBox("?"), " Anna ");
-    answerSoon(Qt::Key_Escape, "Anna");
-    EXPECT_EQ(QtDialogs().inputBox("?"), "");
-    EXPECT_GE(ticks.count(), 10) << "while the boxes were open";
-    EXPECT_EQ(shown, QStringList({"T", "<b>x", "PlainText", "Zarvento", "<b>x", "PlainText",
-                                  "Zarvento", "", "", "Zarvento", "", ""}));
+    for (const NameCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        Seen seen;
+        answerSoon(seen, c.key, c.typed);
+        EXPECT_EQ(QtDialogs().inputBox(QStringLiteral("<b>Come</b>")), c.answer);
+        EXPECT_EQ(seen.title, QStringLiteral("Zarvento"));
+        EXPECT_EQ(seen.text, QStringLiteral("<b>Come</b>"));
+        EXPECT_TRUE(seen.plain);
+        EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Annulla")}));
+    }
+    EXPECT_GE(ticks.count(), 4) << "while the boxes were open";
 }
+
+} // namespace

@@ -103,26 +103,31 @@ struct FakeForm final : Form {
 struct ScriptedDialogs final : Dialogs {
     struct Box {
         QString text;
-        int style;
+        MsgBoxStyle style;
         QString title; // empty: the program's own
         bool operator==(const Box &other) const
         {
-            return text == other.text && style == other.style && title == other.title;
+            const MsgBoxStyle &a = style, &b = other.style;
+            return text == other.text && title == other.title && a.buttons == b.buttons &&
+                   a.icon == b.icon && a.defaultButton == b.defaultButton;
         }
         friend void PrintTo(const Box &box, std::ostream *os)
         {
-            *os << "{" << box.text.toStdString() << " | " << box.style << " | "
-                << box.title.toStdString() << "}";
+            *os << "{" << box.text.toStdString() << " | buttons "
+                << static_cast<int>(box.style.buttons) << ", icon "
+                << static_cast<int>(box.style.icon) << ", default "
+                << static_cast<int>(box.style.defaultButton) << " | " << box.title.toStdString()
+                << "}";
         }
     };
 
-    int messageBox(const QString &text, int style, const QString &title) override
+    MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style, const QString &title) override
     {
         boxes.push_back({text, style, title});
         for (const auto &[start, action] : whileOpen)
             if (text.startsWith(start))
                 action();
-        return answers.isEmpty() ? MsgBox::Ok : answers.takeFirst();
+        return answers.isEmpty() ? MsgBoxAnswer::Ok : answers.takeFirst();
     }
     QString inputBox(const QString &prompt) override
     {
@@ -130,10 +135,10 @@ struct ScriptedDialogs final : Dialogs {
         return names.isEmpty() ? QString() : names.takeFirst();
     }
 
-    QStringList names;      // answers to the name box; none gives the empty text
-    QList<int> answers;     // answers to message boxes; none gives OK
-    std::vector<Box> boxes; // every message box shown
-    QStringList prompts;    // every input box shown
+    QStringList names;           // answers to the name box; none gives the empty text
+    QList<MsgBoxAnswer> answers; // answers to message boxes; none gives OK
+    std::vector<Box> boxes;      // every message box shown
+    QStringList prompts;         // every input box shown
     // Runs while a message box whose text starts with the given text is open.
     std::vector<std::pair<QString, std::function<void()>>> whileOpen;
 };

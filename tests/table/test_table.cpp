@@ -13,12 +13,15 @@ using C = Control;
 using V = FormVariables;
 using Box = ScriptedDialogs::Box;
 using ColourRun = FakeForm::ColourRun;
+using Style = MsgBoxStyle;
 
 constexpr Colour green = 0x00FF00, red = 0x0000FF, cyan = 0xFFFF00;
 constexpr float lowest = 0.0f, highest = 0.9999f; // the draws at both ends of a range
 const Control targets[] = {C::paricmd,    C::paricmd1,    C::paricmd2,
                            C::disparicmd, C::disparicmd1, C::disparicmd2};
 const QString playing = QStringLiteral("Giocare con i numeri pari e dispari");
+// A box with only an OK button, no icon, and OK for Enter.
+const MsgBoxStyle okOnly{Style::Buttons::OkOnly, Style::Icon::None, Style::Default::First};
 
 // A row of a table prints as its name, and names its test.
 template <typename Row> auto operator<<(std::ostream &os, const Row &row) -> decltype(row.name, os)
@@ -38,7 +41,8 @@ void tick(Game &game, int times = 1)
 
 Box greeting(const QString &name)
 {
-    return {QLatin1Char(' ') + name + QStringLiteral(" vediamo se sei un vero campione  "), 0, {}};
+    return {
+        QLatin1Char(' ') + name + QStringLiteral(" vediamo se sei un vero campione  "), okOnly, {}};
 }
 
 // ---- Start-up: the name box, the greeting, the record line, the countdown -----------------
@@ -374,7 +378,7 @@ TEST_P(Hit, PlaysItsSoundScoresAndWarnsWithTheNumberHit)
     EXPECT_EQ(game.vars().score, row.points);
     std::vector<Box> boxes{greeting(QStringLiteral("Anna"))};
     if (odd) {
-        boxes.push_back({row.warning + QStringLiteral("63 è  un numero dispari"), 0, {}});
+        boxes.push_back({row.warning + QStringLiteral("63 è  un numero dispari"), okOnly, {}});
         EXPECT_EQ(scoreWhileOpen, (std::pair(0, QStringLiteral("0"))));
         EXPECT_EQ(game.caption(C::lblconto), QStringLiteral("00:14:59"));
     }
@@ -465,8 +469,8 @@ TEST(Clock, CountsFifteenMinutesDownAndThe901stTickSaysGoodbye)
     }
     EXPECT_EQ(game.dialogs.boxes.size(), 1u);
     tick(game);
-    EXPECT_EQ(game.dialogs.boxes.at(1),
-              (Box{QStringLiteral("Ciao a presto. Ore 0"), 0, QStringLiteral("Data 06/12/26")}));
+    EXPECT_EQ(game.dialogs.boxes.at(1), (Box{QStringLiteral("Ciao a presto. Ore 0"), okOnly,
+                                             QStringLiteral("Data 06/12/26")}));
     EXPECT_EQ(game.system.endings, std::vector<int>{0});
 }
 
@@ -523,10 +527,10 @@ TEST_P(Record, SaysGoodbyeAndOnlyABetterScoreIsStoredAndCongratulated)
     game.tavola.controlClicked(C::cmdExit);
     std::vector<Box> boxes{
         greeting(name),
-        {QStringLiteral("Ciao a presto. Ore 845"), 0, QStringLiteral("Data 06/12/26")}};
+        {QStringLiteral("Ciao a presto. Ore 845"), okOnly, QStringLiteral("Data 06/12/26")}};
     if (c.beaten)
         boxes.push_back(
-            {QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""), 0, {}});
+            {QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""), okOnly, {}});
     EXPECT_EQ(game.dialogs.boxes, boxes);
     EXPECT_EQ(game.storedScore(), c.beaten ? c.score + QByteArray("\r\n") : QByteArray(c.stored));
     EXPECT_EQ(game.storedName(), c.beaten ? name.toUtf8() + "\r\n" : "Marco\r\n");
@@ -566,7 +570,9 @@ TEST(ErrorReport, ARecordsFolderThatCannotBeMadeEndsTheGameBeforeAnyQuestion)
     EXPECT_EQ(report.text.left(what.size()), what);
     EXPECT_TRUE(report.text.endsWith(QStringLiteral(".\n\nIl gioco verrà chiuso.")))
         << report.text.toStdString();
-    EXPECT_EQ(std::pair(report.style, report.title), std::pair(16, QStringLiteral("Zarvento")));
+    EXPECT_EQ(report, (Box{report.text,
+                           {Style::Buttons::OkOnly, Style::Icon::Critical},
+                           QStringLiteral("Zarvento")}));
     EXPECT_EQ(game.system.endings, std::vector<int>{1});
     EXPECT_TRUE(game.form.paintings.empty());
 }
@@ -592,7 +598,7 @@ TEST(Leaving, TheTimeRunningOutInsideAnotherBoxLeavesOnceAndNothingRunsAfter)
         Game game;
         game.start();
         tick(game, 900);
-        game.dialogs.answers = {MsgBox::Ok, MsgBox::Ok, MsgBox::Yes};
+        game.dialogs.answers = {MsgBoxAnswer::Ok, MsgBoxAnswer::Ok, MsgBoxAnswer::Yes};
         qsizetype logged = -1;
         // Ticks go on while the goodbye box is open too. The congratulation comes last.
         game.dialogs.whileOpen = {
@@ -621,11 +627,12 @@ TEST(NewGame, NoKeepsTheMatchYesStartsAfreshKeepingOnlyTheMotionsNumbers)
     game.tavola.controlClicked(C::paricmd);
     for (auto kept : {&V::shownNum2, &V::shownNum3, &V::shownNum4})
         game.vars().*kept = 77;
-    const Box question{QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292,
+    const Box question{QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+                       {Style::Buttons::YesNo, Style::Icon::Question, Style::Default::Second},
                        QStringLiteral("INIZIARE NUOVA GARA")};
 
     const auto logged = game.form.log.size();
-    game.dialogs.answers = {MsgBox::No};
+    game.dialogs.answers = {MsgBoxAnswer::No};
     game.tavola.menuChosen(MenuItem::Next);
     EXPECT_EQ(game.dialogs.boxes.back(), question);
     EXPECT_EQ(game.form.log.size(), logged);
@@ -633,7 +640,7 @@ TEST(NewGame, NoKeepsTheMatchYesStartsAfreshKeepingOnlyTheMotionsNumbers)
     EXPECT_TRUE(game.form.isTimerEnabled(Timer::Timer2));
 
     game.writeRecord("5\r\n", "Ugo\r\n"); // by another game meanwhile
-    game.dialogs.answers = {MsgBox::Yes};
+    game.dialogs.answers = {MsgBoxAnswer::Yes};
     game.dialogs.names << QStringLiteral("Bruno");
     game.tavola.menuChosen(MenuItem::Next);
     EXPECT_EQ(game.dialogs.prompts.size(), 2);
