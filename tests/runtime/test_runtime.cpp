@@ -1,5 +1,4 @@
 // The generator, the number formats, and the Qt boxes as a player meets them.
-#include "runtime/numbers.h"
 #include "runtime/qtdialogs.h"
 #include "runtime/random.h"
 
@@ -30,29 +29,6 @@ TEST(Runtime, ReseedsFromZeroStillGiveVaryingDrawsBelowOne)
     }
     EXPECT_TRUE(*seen.begin() >= 0 && *seen.rbegin() < 1 && seen.size() > 900);
     EXPECT_EQ(MixingRandom(7).draw(), MixingRandom(7).draw());
-}
-
-TEST(Runtime, NumbersShowPlainDigitsAndTheScoreStopsAtItsBounds)
-{
-    struct FormatCase {
-        const char *name;
-        QString shown;
-        const char *expected;
-    };
-    // clang-format off
-    const FormatCase cases[] = {
-        {"Negative",            decimal(-3),                         "-3"},
-        {"LargestOddNumber",    decimal(1801),                       "1801"},
-        {"QuestionFactor",      formatHash0(0),                      "0"},
-        {"ClockField",          format00(7),                         "07"},
-        {"ClockFieldZero",      format00(0),                         "00"},
-        {"WideClockField",      format00(123),                       "123"},
-        {"ScoreAtTheTop",       decimal(saturatingAdd(32767, 1)),    "32767"},
-        {"ScoreAtTheBottom",    decimal(saturatingAdd(-32765, -4)),  "-32768"},
-    };
-    // clang-format on
-    for (const FormatCase &c : cases)
-        EXPECT_EQ(c.shown, QLatin1String(c.expected)) << c.name;
 }
 
 // What a player sees of the next box that opens; it then types and presses a key.
@@ -103,16 +79,6 @@ TEST(QtDialogs, MessageBoxesShowTheirTextPlainWithTheirTitleIconAndButtons)
     const BoxCase cases[] = {
         {"NewGameEnterKeepsPlaying", newGame, QStringLiteral("INIZIARE NUOVA GARA"), Qt::Key_Return,
          MsgBoxAnswer::No, QStringLiteral("INIZIARE NUOVA GARA"), QMessageBox::Question, yesNo},
-        {"NewGameEscapeKeepsPlaying", newGame, QStringLiteral("T"), Qt::Key_Escape,
-         MsgBoxAnswer::No, QStringLiteral("T"), QMessageBox::Question, yesNo},
-        {"YesByDefault",
-         {S::Buttons::YesNo},
-         {},
-         Qt::Key_Return,
-         MsgBoxAnswer::Yes,
-         zarvento,
-         QMessageBox::NoIcon,
-         yesNo},
         {"Warning",
          {},
          {},
