@@ -1,6 +1,5 @@
 // The rules of the game on stand-ins: start-up, play, the match clock, leaving and a new game.
 #include "game.h"
-#include "table/bands.h"
 
 #include <gtest/gtest.h>
 
@@ -70,14 +69,6 @@ TEST(StartUp, DealsTargetNumbersOfTheirKindAndRangeThatVaryAlthoughReseededFromZ
     for (const auto &[button, low, high] : deals)
         EXPECT_TRUE(seen[button].count(low) && seen[button].count(high) &&
                     seen[button].size() > 50);
-}
-
-TEST(StartUp, BandsRunFromTheQuestionsRedAndGreenToFullBlue)
-{
-    EXPECT_EQ(bandColour(0, 9, 9), 0xB4B4u);
-    EXPECT_EQ(bandColour(255, 9, 9), 0xFFB4B4u);
-    EXPECT_EQ(bandColour(0, 1, 0), 0x14u);
-    EXPECT_EQ(bandColour(255, 1, 0), 0xFF0014u);
 }
 
 TEST(StartUp, RecordsFolderThatCannotBeCreatedReportsTheErrorAndNothingRunsAfter)
