@@ -1,7 +1,7 @@
 // Tavola, the game window's rules: its form variables and every handler, in the order they run.
 #pragma once
 
-#include "records/fileerror.h"
+#include "runtime/errorreport.h"
 #include "runtime/dialogs.h"
 #include "runtime/random.h"
 #include "runtime/system.h"

@@ -1,8 +1,7 @@
 // The rules of the game on stand-ins, in tables that read like the game's own: start-up, the
 // question, the motion, the six targets, the clock, leaving and a new game.
 #include "game.h"
-#include "records/fileerror.h"
-#include "table/bands.h"
+#include "runtime/errorreport.h"
 
 #include <gtest/gtest.h>
 
@@ -163,19 +162,6 @@ TEST(Question, FirstFactorOneToNineSecondZeroToNineAndBandsOfThoseFactors)
         EXPECT_EQ(game.form.paintings.back(), std::pair(q.first, q.second));
         EXPECT_EQ(game.caption(C::lblMessage), QString());
         EXPECT_EQ(game.form.backColour(C::paricmd2), cyan);
-    }
-}
-
-TEST(Question, BandsRunFromTheFactorsRedAndGreenToFullBlue)
-{
-    struct BandCase {
-        int first, second;
-        Colour top, bottom;
-    };
-    for (const BandCase &b : {BandCase{9, 9, 0xB4B4, 0xFFB4B4}, BandCase{1, 0, 0x14, 0xFF0014},
-                              BandCase{3, 5, 0x643C, 0xFF643C}}) {
-        EXPECT_EQ(bandColour(0, b.first, b.second), b.top);
-        EXPECT_EQ(bandColour(bandCount - 1, b.first, b.second), b.bottom);
     }
 }
 
