@@ -3,6 +3,7 @@
 #include "window/tavolawindow.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -177,6 +178,54 @@ TEST_F(Window, UnloadDropsControlsAndStopsTimersThenLoadBuildsTheDesignAfresh)
     window.load();
     EXPECT_EQ(window.caption(C::cmdExit), QStringLiteral("E&xit"));
     EXPECT_TRUE(window.isTimerEnabled(Timer::Timer1) && !window.isTimerEnabled(Timer::Timer2));
+}
+
+// Where a caption may come from a person or a file: the player's name and the stored record.
+struct GrowingLabel {
+    const char *name;
+    Control label;
+    QPoint place; // its left and top in twips, as pixels at 15 twips a pixel
+};
+
+TEST_F(Window, NamesAndRecordsShowMarkupAsTypedAndGrowToTheRightFromTheirPlace)
+{
+    const GrowingLabel labels[] = {
+        {"lblnome1", C::lblnome1, {1920 / 15, 4560 / 15}},
+        {"lblnome", C::lblnome, {2640 / 15, 7920 / 15}},
+        {"lblpunti", C::lblpunti, {8400 / 15, 7800 / 15}},
+    };
+    const QString markup = QStringLiteral("<b>Ugo</b> <i>il grande</i>");
+    for (const GrowingLabel &row : labels) {
+        auto *label = qobject_cast<QLabel *>(at(row.label));
+        ASSERT_NE(label, nullptr) << row.name;
+        const int before = label->width();
+        window.setCaption(row.label, markup);
+        EXPECT_EQ(label->pos(), row.place) << row.name;
+        // Drawn as rich text it would be narrower than its tags written out.
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(markup)) << row.name;
+        EXPECT_GT(label->width(), before) << row.name;
+    }
+}
+
+TEST_F(Window, TheColourTheRulesSetIsTheColourATargetIsPainted)
+{
+    struct Paint {
+        const char *name;
+        Colour bgr; // as the rules write it, &HBBGGRR
+        QRgb painted;
+    };
+    const Paint colours[] = {
+        {"even flash", 0x00FF00, qRgb(0, 255, 0)},
+        {"odd flash", 0x0000FF, qRgb(255, 0, 0)},
+        {"cyan", 0xFFFF00, qRgb(0, 255, 255)},
+    };
+    window.show();
+    window.setVisible(C::paricmd, true);
+    for (const Paint &paint : colours) {
+        window.setBackColour(C::paricmd, paint.bgr);
+        const QImage face = at(C::paricmd)->grab().toImage();
+        EXPECT_EQ(face.pixel(face.width() / 2, face.height() / 2), paint.painted) << paint.name;
+    }
 }
 
 } // namespace
