@@ -19,7 +19,8 @@ Q_LOGGING_CATEGORY(lcRecords, "zarvento.records")
 
 FileError recordFailure(FileError::Action action, const QString &path, const QString &reason)
 {
-    qCWarning(lcRecords).noquote() << "record file" << path << "failed:" << reason;
+    qCWarning(lcRecords, "record file %ls failed: %ls", qUtf16Printable(path),
+              qUtf16Printable(reason));
     return FileError{action, path, reason};
 }
 
