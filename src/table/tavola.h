@@ -52,7 +52,6 @@ public:
     void Suonafile(const QString &path);
 
     FormVariables &variables() { return v_; }
-    bool isLoaded() const { return loaded_; }
     bool ended() const { return ended_; }
     int exitStatus() const { return exitStatus_; }
 
@@ -78,8 +77,5 @@ private:
     bool ended_ = false;
     int exitStatus_ = 0;
 };
-
-// The countdown's text: hours, minutes and seconds, two digits each.
-QString countdownText(int hours, int minutes, double seconds);
 
 } // namespace zarvento

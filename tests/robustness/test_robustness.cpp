@@ -192,7 +192,7 @@ TEST_P(RecordFiles, NeitherHangTheGameNorLoseOrMixThePairNorWriteElsewhere)
     const ScriptedDialogs::Box &box = game.dialogs.boxes.back();
     if (c.report) {
         EXPECT_EQ(game.system.endings, std::vector<int>{1});
-        EXPECT_TRUE(box.style == MsgBox::Critical && box.title == programTitle);
+        EXPECT_TRUE(box.style.icon == MsgBoxStyle::Icon::Critical && box.title == programTitle);
         const QString named = box.text.section(u'«', 1).section(u'»', 0, 0);
         EXPECT_EQ(named.toStdString(),
                   (game.recordsFolder() + c.report->file.c_str()).toStdString());
