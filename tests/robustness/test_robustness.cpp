@@ -380,6 +380,14 @@ INSTANTIATE_TEST_SUITE_P(
             .given(put(Put::LinkElsewhere, "record.lock"))
             .reports("record.lock", notRegular)
             .keepsTheOldPair(),
+        RecordCase("LockFifo")
+            .given(put(Put::Fifo, "record.lock"))
+            .reports("record.lock", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("LockFolder")
+            .given(put(Put::Folder, "record.lock"))
+            .reports("record.lock", notRegular)
+            .keepsTheOldPair(),
         RecordCase("LockEmpty")
             .given(put(Put::Empty, "record.lock"))
             .shows("", "")
