@@ -13,7 +13,7 @@ public:
     // otherwise, as at start before there is a window, in the middle of the screen.
     explicit QtDialogs(QWidget *owner = nullptr) : owner_(owner) {}
 
-    int messageBox(const QString &text, int style, const QString &title) override;
+    MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style, const QString &title) override;
     QString inputBox(const QString &prompt) override;
 
 private:

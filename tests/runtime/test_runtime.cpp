@@ -49,9 +49,11 @@ TEST(QtDialogs, BoxesShowPlainTextAnswerAsAskedAndLetTimersTick)
     QSignalSpy ticks(&timer, &QTimer::timeout);
     timer.start(5);
     answerSoon(Qt::Key_Return, {});
-    EXPECT_EQ(QtDialogs().messageBox("<b>x", MsgBox::YesNo | MsgBox::DefaultButton2, "T"), 7);
+    const MsgBoxStyle noByDefault{MsgBoxStyle::Buttons::YesNo, MsgBoxStyle::Icon::None,
+                                  MsgBoxStyle::Default::Second};
+    EXPECT_EQ(QtDialogs().messageBox("<b>x", noByDefault, "T"), MsgBoxAnswer::No);
     answerSoon(Qt::Key_Return, {});
-    EXPECT_EQ(QtDialogs().messageBox("<b>x", MsgBox::YesNo, {}), 6);
+    EXPECT_EQ(QtDialogs().messageBox("<b>x", {MsgBoxStyle::Buttons::YesNo}, {}), MsgBoxAnswer::Yes);
     answerSoon(Qt::Key_Return, " Anna ");
     EXPECT_EQ(QtDialogs().inputBox("?"), " Anna ");
     answerSoon(Qt::Key_Escape, "Anna");
@@ -93,7 +95,7 @@ private:
 struct HeldIntoBoxCase {
     const char *name;
     Qt::Key key;
-    int answer; // once the key is pressed again
+    MsgBoxAnswer answer; // once the key is pressed again
 };
 
 } // namespace
@@ -115,14 +117,14 @@ TEST(HeldKeys, OnlyKeysPressedWhileWatchedAreHeardAndEachOnlyOnce)
 TEST(QtDialogs, ABoxIgnoresAKeyThatWasDownWhenItOpened)
 {
     const HeldIntoBoxCase cases[] = {
-        {"Enter", Qt::Key_Return, MsgBox::Yes},
-        {"space bar", Qt::Key_Space, MsgBox::Yes},
-        {"Escape", Qt::Key_Escape, MsgBox::No},
+        {"Enter", Qt::Key_Return, MsgBoxAnswer::Yes},
+        {"space bar", Qt::Key_Space, MsgBoxAnswer::Yes},
+        {"Escape", Qt::Key_Escape, MsgBoxAnswer::No},
     };
     OpensOnKeyPress game;
     ulong time = 1000;
     for (const HeldIntoBoxCase &held : cases) {
-        int answer = 0;
+        MsgBoxAnswer answer = MsgBoxAnswer::None;
         bool openWhileHeld = false;
         game.open = [&] {
             QTimer::singleShot(0, [&] {
@@ -133,7 +135,8 @@ TEST(QtDialogs, ABoxIgnoresAKeyThatWasDownWhenItOpened)
                 keys::sendKey(box->focusWidget(), held.key,
                               {QEvent::KeyRelease, time + 950, false});
             });
-            answer = QtDialogs().messageBox(QStringLiteral("Vuoi uscire?"), MsgBox::YesNo, {});
+            answer = QtDialogs().messageBox(QStringLiteral("Vuoi uscire?"),
+                                            {MsgBoxStyle::Buttons::YesNo}, {});
         };
         keys::sendKey(&game, held.key, {QEvent::KeyPress, time, false});
         EXPECT_TRUE(openWhileHeld) << held.name;
@@ -183,7 +186,7 @@ TEST(QtDialogs, BoxesOpenOverTheGameWindowWhileItIsInSightElseMidScreen)
     game.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
     noteAndClose();
-    dialogs.messageBox(QStringLiteral("Attenzione!  63 è  un numero dispari"), MsgBox::OkOnly, {});
+    dialogs.messageBox(QStringLiteral("Attenzione!  63 è  un numero dispari"), {}, {});
     EXPECT_EQ(parent, &game);
     EXPECT_LE((centre - game.frameGeometry().center()).manhattanLength(), 4);
     noteAndClose();

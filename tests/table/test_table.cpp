@@ -251,7 +251,7 @@ TEST(Ending, CountdownBorrowsAndNothingRunsAfterLeavingOnThe901stTickInsideAnoth
         EXPECT_EQ(game.vars().secondsLeft, 0);
         EXPECT_TRUE(game.system.endings.empty());
 
-        game.dialogs.answers = {MsgBox::Ok, MsgBox::Ok, MsgBox::Yes};
+        game.dialogs.answers = {MsgBoxAnswer::Ok, MsgBoxAnswer::Ok, MsgBoxAnswer::Yes};
         qsizetype logged = -1;
         const auto tickNow = [&] { tick(game); };
         // Ticks go on while the goodbye box is open too: the leaving runs once. The
@@ -292,7 +292,7 @@ TEST(Ending, MinimizedCaptionNoAndYesToANewGameAndClosingThatStoresNothing)
     for (auto kept : shownNums)
         game.vars().*kept = 77;
     const auto logged = game.form.log.size();
-    game.dialogs.answers = {MsgBox::No, MsgBox::Yes};
+    game.dialogs.answers = {MsgBoxAnswer::No, MsgBoxAnswer::Yes};
     game.tavola.menuChosen(MenuItem::Next);
     EXPECT_EQ(game.form.log.size(), logged);
     EXPECT_EQ(game.vars().score, 1);
