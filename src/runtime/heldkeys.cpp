@@ -33,8 +33,8 @@ bool HeldKeys::isRepeat(const QKeyEvent &event) const
            *released == event.timestamp();
 }
 
-// Holding a letter or Backspace in a text box goes on typing; Enter, Escape and the space bar
-// could press a button.
+// Holding a letter or Backspace in a text box goes on typing; Enter and Escape would answer the
+// box instead.
 bool HeldKeys::typesInto(QObject *receiver, int key) const
 {
     return qobject_cast<QLineEdit *>(receiver) != nullptr && pressedHere_.contains(key) &&

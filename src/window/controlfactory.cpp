@@ -104,7 +104,7 @@ BuiltControl buildControl(const ControlRow &row, QWidget *parent, const ControlP
     }
 
     widget->setEnabled(!row.has(Flag::Disabled));
-    // As on the platform the game comes from, a disabled control lets clicks through to the
+    // A disabled control is passed over when finding what was clicked, so the click reaches the
     // window beneath it: a click on the greyed "Clicca per iniziare" starts play. A label keeps
     // its clicks.
     if (built.label == nullptr)
