@@ -1,11 +1,13 @@
 // The message and input boxes as Qt dialog objects, always showing their text as plain text.
 #include "runtime/qtdialogs.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace zarvento {
 
@@ -27,6 +29,15 @@ QMessageBox::Icon iconFor(int style)
     }
 }
 
+// Qt's translations give the standard buttons access keys ("&Sì"); the game's boxes have always
+// shown them without ("Sì"), answered with Enter and Escape.
+void removeAccessKeys(const QList<QAbstractButton *> &buttons)
+{
+    static const QRegularExpression mark(QStringLiteral("&(.)"));
+    for (QAbstractButton *button : buttons)
+        button->setText(button->text().replace(mark, QStringLiteral("\\1")));
+}
+
 } // namespace
 
 int QtDialogs::messageBox(const QString &text, int style, const QString &title)
@@ -42,13 +53,12 @@ int QtDialogs::messageBox(const QString &text, int style, const QString &title)
     if (yesNo) {
         QPushButton *yes = box.addButton(QMessageBox::Yes);
         QPushButton *no = box.addButton(QMessageBox::No);
-        yes->setText(QStringLiteral("Sì"));
-        no->setText(QStringLiteral("No"));
         box.setDefaultButton((style & MsgBox::DefaultButton2) ? no : yes);
         box.setEscapeButton(no);
     } else {
         box.setDefaultButton(box.addButton(QMessageBox::Ok));
     }
+    removeAccessKeys(box.buttons());
 
     // Wide enough for its whole title: the goodbye's date is read there.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
@@ -77,10 +87,10 @@ QString QtDialogs::inputBox(const QString &prompt)
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annulla"));
     for (QLabel *label : dialog.findChildren<QLabel *>())
         label->setTextFormat(Qt::PlainText);
+    for (const QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>())
+        removeAccessKeys(buttons->buttons());
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
