@@ -38,8 +38,8 @@ int main(int argc, char *argv[])
 
         zarvento::Tavola tavola(window, dialogs, random, voice, system);
         window.setEvents(&tavola);
-        // The sound library loads and the device opens once the name box is up: before it, they
-        // would hold the box back by a fifth.
+        // Opening the audio device takes SDL and the sound server about as long as the whole launch
+        // to the name box: it is done on a thread of its own once the box is up.
         QTimer::singleShot(0, &app, [&voice] { voice.openInBackground(); });
         tavola.formInitialize();
         if (!tavola.ended())

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -13,6 +14,8 @@
 namespace zarvento {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcRecords, "zarvento.records")
 
 // While a pair is being replaced, this file holds the new pair: a replacement cut short by a
 // crash is completed at the next start, so the score and the name always belong together.
@@ -25,12 +28,20 @@ constexpr int lockWaitMs = 10000;
 
 using Action = FileError::Action;
 
+// Every failure with the record files is worth one line to whoever reads the log: the report the
+// player sees ends the game, and a failed restore is seen nowhere else.
+FileError failure(Action action, const QString &path, const QString &reason)
+{
+    qCWarning(lcRecords).noquote() << "record file" << path << "failed:" << reason;
+    return FileError{action, path, reason};
+}
+
 std::optional<FileError> notRegular(const QString &path, Action action)
 {
     // A directory or a FIFO where a record file should be would fail or block on opening.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return FileError{action, path, QStringLiteral("non è un file normale")};
+        return failure(action, path, QStringLiteral("non è un file normale"));
     return std::nullopt;
 }
 
@@ -39,7 +50,7 @@ std::optional<FileError> makeFolder(const QString &folder)
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(folder.toStdString()), ec);
     if (ec)
-        return FileError{Action::Create, folder, QString::fromStdString(ec.message())};
+        return failure(Action::Create, folder, QString::fromStdString(ec.message()));
     return std::nullopt;
 }
 
@@ -54,10 +65,10 @@ BytesRead readBytes(const QString &path, qint64 limit)
         return {{}, error};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, FileError{Action::Open, path, file.errorString()}};
+        return {{}, failure(Action::Open, path, file.errorString())};
     QByteArray bytes = file.read(limit);
     if (file.error() != QFileDevice::NoError)
-        return {{}, FileError{Action::Read, path, file.errorString()}};
+        return {{}, failure(Action::Read, path, file.errorString())};
     return {bytes, std::nullopt};
 }
 
@@ -69,7 +80,7 @@ std::optional<FileError> replaceFile(const QString &path, const QByteArray &byte
     // commit() does not notice a failed flush of its buffer (a full disk): flush first.
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         !file.commit())
-        return FileError{Action::Write, path, file.errorString()};
+        return failure(Action::Write, path, file.errorString());
     return std::nullopt;
 }
 
@@ -88,12 +99,12 @@ std::optional<FileError> lock(QLockFile &lockFile, const QString &path)
         return std::nullopt;
     switch (lockFile.error()) {
     case QLockFile::LockFailedError:
-        return FileError{Action::Write, path,
-                         QStringLiteral("è bloccato da un'altra copia del gioco")};
+        return failure(Action::Write, path,
+                       QStringLiteral("è bloccato da un'altra copia del gioco"));
     case QLockFile::PermissionError:
-        return FileError{Action::Write, path, QStringLiteral("permesso negato")};
+        return failure(Action::Write, path, QStringLiteral("permesso negato"));
     default:
-        return FileError{Action::Write, path, QStringLiteral("errore sconosciuto")};
+        return failure(Action::Write, path, QStringLiteral("errore sconosciuto"));
     }
 }
 
@@ -117,6 +128,17 @@ std::optional<FileError> completeInterruptedReplacement(const QString &folder)
     return std::nullopt;
 }
 
+// What every use of the records folder begins with: the folder made when missing, the lock taken,
+// and a replacement that an earlier game left cut short completed, so that the pair is whole.
+std::optional<FileError> enterRecordsFolder(const QString &folder, QLockFile &lockFile)
+{
+    if (auto error = makeFolder(folder))
+        return error;
+    if (auto error = lock(lockFile, folder + lockName))
+        return error;
+    return completeInterruptedReplacement(folder);
+}
+
 } // namespace
 
 QString recordsFolder()
@@ -127,12 +149,8 @@ QString recordsFolder()
 
 std::optional<FileError> prepareRecordFiles(const QString &folder)
 {
-    if (auto error = makeFolder(folder))
-        return error;
     QLockFile lockFile(folder + lockName);
-    if (auto error = lock(lockFile, folder + lockName))
-        return error;
-    if (auto error = completeInterruptedReplacement(folder))
+    if (auto error = enterRecordsFolder(folder, lockFile))
         return error;
     for (const QString &name : {scoreFileName, nameFileName}) {
         const QString path = folder + name;
@@ -140,7 +158,7 @@ std::optional<FileError> prepareRecordFiles(const QString &folder)
             return error;
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-            return FileError{Action::Open, path, file.errorString()};
+            return failure(Action::Open, path, file.errorString());
     }
     return std::nullopt;
 }
@@ -161,12 +179,8 @@ std::optional<int> parseScore(const QString &text)
 
 RecordOutcome storeIfRecord(const QString &folder, const QString &scoreText, const QString &name)
 {
-    if (auto error = makeFolder(folder))
-        return {false, error};
     QLockFile lockFile(folder + lockName);
-    if (auto error = lock(lockFile, folder + lockName))
-        return {false, error};
-    if (auto error = completeInterruptedReplacement(folder))
+    if (auto error = enterRecordsFolder(folder, lockFile))
         return {false, error};
 
     const QString scorePath = folder + scoreFileName;
@@ -196,9 +210,10 @@ RecordOutcome storeIfRecord(const QString &folder, const QString &scoreText, con
         return {false, error};
     }
     if (auto error = replaceFile(namePath, newName)) {
-        // Put the old score back beside the old name; if even that fails, the journal stays and
+        // The old score goes back beside the old name. Should that fail too, the journal stays:
         // the next start completes the new pair instead.
-        if (!replaceFile(scorePath, old.bytes))
+        const bool oldScoreBack = !replaceFile(scorePath, old.bytes);
+        if (oldScoreBack)
             QFile::remove(journalPath);
         return {false, error};
     }

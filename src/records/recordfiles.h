@@ -1,7 +1,7 @@
 // The two record files: where they live, reading them, and replacing the pair safely.
 #pragma once
 
-#include "records/fileerror.h"
+#include "runtime/errorreport.h"
 
 #include <QByteArray>
 #include <QString>

@@ -5,12 +5,18 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLoggingCategory>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <utility>
 
 namespace zarvento {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcSound, "zarvento.sound")
 
 // Every sound goes to this one channel, so starting a sound cuts off the one before it.
 constexpr int channel = 0;
@@ -21,8 +27,7 @@ SdlVoice::SdlVoice() : SdlVoice(installedSoundFolder(QCoreApplication::applicati
 {
 }
 
-SdlVoice::SdlVoice(QString fallbackFolder, const char *library)
-    : fallbackFolder_(std::move(fallbackFolder)), library_(library)
+SdlVoice::SdlVoice(QString fallbackFolder) : fallbackFolder_(std::move(fallbackFolder))
 {
 }
 
@@ -35,31 +40,30 @@ void SdlVoice::openInBackground()
         open();
         // SDL keeps a record per thread (its last error) that it frees by itself only on threads
         // of its own.
-        if (mix_.tlsCleanup != nullptr)
-            mix_.tlsCleanup();
+        SDL_TLSCleanup();
     });
 }
 
-void SdlVoice::open() const
+void SdlVoice::open()
 {
-    if (!loadMixerLibrary(library_, mix_))
-        return;
     // Left to itself SDL turns SIGINT and SIGTERM into quit events that nobody reads here, and
     // the game could no longer be ended by kill or at logout.
-    mix_.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (mix_.initSubSystem(SDL_INIT_AUDIO) != 0)
-        return;
-    // A small buffer keeps the shot close to the click that fired it.
-    if (mix_.openAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 1024) !=
-        0) {
-        mix_.quitSubSystem(SDL_INIT_AUDIO);
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        qCWarning(lcSound, "No sound: SDL's audio could not start: %s", SDL_GetError());
         return;
     }
-    mix_.allocateChannels(channel + 1);
+    // A small buffer keeps the shot close to the click that fired it.
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 1024) != 0) {
+        qCWarning(lcSound, "No sound: the audio device could not be opened: %s", Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_AllocateChannels(channel + 1);
     open_ = true;
 }
 
-void SdlVoice::waitOpen() const
+void SdlVoice::waitOpen()
 {
     if (!openingStarted_) {
         openingStarted_ = true;
@@ -76,16 +80,16 @@ SdlVoice::~SdlVoice()
     waitOpen();
     if (!open_)
         return;
-    mix_.haltChannel(channel);
+    Mix_HaltChannel(channel);
     for (Mix_Chunk *chunk : std::as_const(chunks_)) {
         if (chunk != nullptr)
-            mix_.freeChunk(chunk);
+            Mix_FreeChunk(chunk);
     }
-    mix_.closeAudio();
-    mix_.quitSubSystem(SDL_INIT_AUDIO);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool SdlVoice::isOpen() const
+bool SdlVoice::isOpen()
 {
     waitOpen();
     return open_;
@@ -95,17 +99,16 @@ void SdlVoice::play(const QString &path)
 {
     if (!isOpen())
         return;
-    if (Mix_Chunk *chunk = chunkFor(path))
-        mix_.playChannel(channel, chunk, 0);
-    else
-        mix_.haltChannel(channel); // a sound that cannot be played still silences the last one
+    Mix_Chunk *chunk = chunkFor(path);
+    if (chunk == nullptr || Mix_PlayChannel(channel, chunk, 0) < 0)
+        Mix_HaltChannel(channel); // a sound that cannot be played still silences the last one
 }
 
-QString SdlVoice::playingPath() const
+QString SdlVoice::playingPath()
 {
-    if (!isOpen() || mix_.playing(channel) == 0)
+    if (!isOpen() || Mix_Playing(channel) == 0)
         return {};
-    return chunks_.key(mix_.getChunk(channel));
+    return chunks_.key(Mix_GetChunk(channel));
 }
 
 Mix_Chunk *SdlVoice::chunkFor(const QString &path)
@@ -117,10 +120,12 @@ Mix_Chunk *SdlVoice::chunkFor(const QString &path)
     // The voice keeps the file it opens: SDL_mixer loses a handle it was given when the file
     // turns out not to be a sound.
     Mix_Chunk *chunk = nullptr;
-    if (SDL_RWops *rw = mix_.rwFromFile(QFile::encodeName(file).constData(), "rb")) {
-        chunk = mix_.loadWavRw(rw, 0);
-        mix_.rwClose(rw);
+    if (SDL_RWops *rw = SDL_RWFromFile(QFile::encodeName(file).constData(), "rb")) {
+        chunk = Mix_LoadWAV_RW(rw, 0);
+        SDL_RWclose(rw);
     }
+    if (chunk == nullptr)
+        qCWarning(lcSound, "No sound from %s: %s", qUtf8Printable(file), Mix_GetError());
     chunks_.insert(path, chunk);
     return chunk;
 }

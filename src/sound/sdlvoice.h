@@ -1,7 +1,6 @@
 // The game's voice on the desktop: plays the sound effects through SDL2_mixer, one at a time.
 #pragma once
 
-#include "sound/mixerlibrary.h"
 #include "sound/sounds.h"
 
 #include <QHash>
@@ -9,46 +8,46 @@
 
 #include <thread>
 
+struct Mix_Chunk;
+
 namespace zarvento {
 
 class SdlVoice final : public Sounds {
 public:
-    // Opens SDL2_mixer and the audio device once, when first needed; without either the voice
-    // stays silent for ever. A sound missing at the path asked for is looked for in the installed
-    // sound folder (found from the running QCoreApplication's executable).
+    // Opens the audio device once, when first needed; without one the voice stays silent for
+    // ever. A sound missing at the path asked for is looked for in the installed sound folder
+    // (found from the running QCoreApplication's executable).
     SdlVoice();
-    // The same, looking for missing sounds in fallbackFolder instead, and for SDL2_mixer under
-    // the file name library.
-    explicit SdlVoice(QString fallbackFolder, const char *library = mixerLibraryName);
+    // The same, looking for missing sounds in fallbackFolder instead.
+    explicit SdlVoice(QString fallbackFolder);
     ~SdlVoice() override;
     SdlVoice(const SdlVoice &) = delete;
     SdlVoice &operator=(const SdlVoice &) = delete;
 
-    // Opens them now, on a thread of its own, so that the caller goes on at once; the first sound
-    // waits for the opening only if it is not over by then.
+    // Opens the device now, on a thread of its own, so that the caller goes on at once; the first
+    // sound waits for the opening only if it is not over by then.
     void openInBackground();
 
     void play(const QString &path) override;
 
-    bool isOpen() const;
+    // Both wait for an opening under way.
+    bool isOpen();
     // The file whose sound is on the channel now, empty when the channel is quiet.
-    QString playingPath() const;
+    QString playingPath();
 
 private:
-    // Loads the library and opens the device: on the opening thread, or on the caller's.
-    void open() const;
+    // Opens the device: on the opening thread, or on the caller's.
+    void open();
     // Every use of the device comes here first, and finds it open or known not to open.
-    void waitOpen() const;
+    void waitOpen();
     Mix_Chunk *chunkFor(const QString &path);
 
     QString fallbackFolder_;
-    const char *library_;
     // The opening, done at most once and before the device's first use; what it sets is read only
     // once the thread that set it has been joined.
-    mutable bool openingStarted_ = false;
-    mutable std::thread opening_;
-    mutable MixerLibrary mix_;
-    mutable bool open_ = false;
+    bool openingStarted_ = false;
+    std::thread opening_;
+    bool open_ = false;
     // Every path asked for, loaded once from where resolveSound found it; a null chunk remembers
     // a file that would not load.
     QHash<QString, Mix_Chunk *> chunks_;

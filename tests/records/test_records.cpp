@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <future>
+#include <vector>
 
 using namespace zarvento;
 
@@ -97,4 +98,30 @@ TEST_F(RecordFiles, ALockHeldByAnotherGameMakesTheStoreWaitForIt)
     held.unlock();
     EXPECT_TRUE(leaving.get().newRecord);
     EXPECT_EQ(pair(), "5\r\nBo\r\n");
+}
+
+// What the game logs about its records: one line for a failure, naming the file; nothing when all
+// goes well.
+std::vector<QString> recordLog;
+void keepRecordLog(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    if (QLatin1String(context.category) == QLatin1String("zarvento.records"))
+        recordLog.push_back(message);
+}
+
+TEST_F(RecordFiles, AFailureIsLoggedOnceAndANormalRunNotAtAll)
+{
+    recordLog.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepRecordLog);
+    ASSERT_FALSE(prepareRecordFiles(folder));
+    ASSERT_TRUE(storeIfRecord(folder, "5", "Bo").newRecord);
+    EXPECT_TRUE(recordLog.empty());
+    ASSERT_TRUE(QDir().mkdir(folder + nameFileName + "~")); // the name can no longer be replaced
+    ASSERT_TRUE(QFile::remove(folder + nameFileName));
+    ASSERT_TRUE(QFile::link(folder + nameFileName + "~", folder + nameFileName));
+    EXPECT_TRUE(storeIfRecord(folder, "6", "Cy").error);
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(recordLog.size(), 1u);
+    EXPECT_TRUE(recordLog.front().contains(folder + nameFileName))
+        << recordLog.front().toStdString();
 }

@@ -97,7 +97,8 @@ TEST_P(RecordFiles, NeitherHangTheGameNorLoseOrMixThePair)
     const ScriptedDialogs::Box &box = game.dialogs.boxes.back();
     const QString named =
         box.text.section(u'«', 1).section(u'»', 0, 0).remove(game.recordsFolder());
-    const bool critical = box.style == MsgBox::Critical && box.title == programTitle;
+    const bool critical =
+        box.style.icon == MsgBoxStyle::Icon::Critical && box.title == programTitle;
     if (game.system.endings != std::vector<int>{0})
         seen += (critical ? "reports «" : "ends otherwise «") + named + "» ";
     const Entries now = entries(game);

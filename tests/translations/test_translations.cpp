@@ -103,7 +103,10 @@ TEST_P(Speech, ButtonsAndDateInTheLanguage)
         });
     };
     noteButtons();
-    dialogs.messageBox("?", MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, "T");
+    dialogs.messageBox(
+        "?",
+        {MsgBoxStyle::Buttons::YesNo, MsgBoxStyle::Icon::Question, MsgBoxStyle::Default::Second},
+        "T");
     noteButtons();
     dialogs.messageBox("!");
     noteButtons();

@@ -1,4 +1,5 @@
-// A record file that could not be created, opened, read or written, and the report that names it.
+// The standard error report: a file that could not be created, opened, read or written, and the
+// Italian text that names it.
 #pragma once
 
 #include <QString>

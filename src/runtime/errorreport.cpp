@@ -1,5 +1,5 @@
 // The Italian text of the error report.
-#include "records/fileerror.h"
+#include "runtime/errorreport.h"
 
 #include <QDir>
 
