@@ -1,6 +1,7 @@
-// The Italian text of the error report.
+// The text of the error report, in Italian or the player's language.
 #include "runtime/errorreport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace zarvento {
@@ -10,20 +11,27 @@ QString errorReportText(const FileError &error)
     QString what;
     switch (error.action) {
     case FileError::Action::Create:
-        what = QStringLiteral("Impossibile creare la cartella dei record «%1»");
+        what = QCoreApplication::translate("ErrorReport",
+                                           "Impossibile creare la cartella dei record «%1»");
         break;
     case FileError::Action::Open:
-        what = QStringLiteral("Impossibile aprire il file dei record «%1»");
+        what = QCoreApplication::translate("ErrorReport",
+                                           "Impossibile aprire il file dei record «%1»");
         break;
     case FileError::Action::Read:
-        what = QStringLiteral("Impossibile leggere il file dei record «%1»");
+        what = QCoreApplication::translate("ErrorReport",
+                                           "Impossibile leggere il file dei record «%1»");
         break;
     case FileError::Action::Write:
-        what = QStringLiteral("Impossibile scrivere il file dei record «%1»");
+        what = QCoreApplication::translate("ErrorReport",
+                                           "Impossibile scrivere il file dei record «%1»");
         break;
     }
+    //: The end of the error report, after the reason.
+    const QString ending =
+        QCoreApplication::translate("ErrorReport", ".\n\nIl gioco verrà chiuso.");
     return what.arg(QDir::toNativeSeparators(error.path)) + QStringLiteral(": ") + error.reason +
-           QStringLiteral(".\n\nIl gioco verrà chiuso.");
+           ending;
 }
 
 } // namespace zarvento
