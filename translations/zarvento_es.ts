@@ -71,7 +71,7 @@ El juego se va a cerrar.</translation>
     </message>
     <message>
         <source>Ok ho registrato il tuo record, C A M P I O N E&quot;</source>
-        <translation>Vale, he guardado tu récord, C A M P E Ó N!</translation>
+        <translation>Vale, he guardado tu récord, ¡C A M P E Ó N!</translation>
     </message>
     <message>
         <source>INIZIAMO UNA NUOVA GARA  ?</source>

@@ -163,7 +163,7 @@ Le jeu va se fermer.</translation>
     </message>
     <message>
         <source>Ciao campione, mi raccomando Zarvento. Ogni numero dispari colpito ti farà perdere 4 punti.</source>
-        <translation>Salut champion, attention avec Zarvento ! Chaque nombre impair touché te fait perdre 4 points.</translation>
+        <translation>Salut, champion, attention avec Zarvento ! Chaque nombre impair touché te fait perdre 4 points.</translation>
     </message>
 </context>
 </TS>

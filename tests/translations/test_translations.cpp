@@ -282,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
          {"Points en tout", "Temps restant", "Joueur", "Record : ", "points :", "&Quitter",
           "Reste encore un peu, s'il te plaît, tu arriveras peut-être à me faire sortir"},
          {"Zarvento - les auteurs", "Nouvelle partie", "Aide",
-          "Salut champion, attention avec Zarvento ! Chaque nombre impair touché te fait perdre 4 "
+          "Salut, champion, attention avec Zarvento ! Chaque nombre impair touché te fait perdre 4 "
           "points."}},
         {"Spanish",
          {"es-ES", "es"},
@@ -292,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(
           "Zarvento|¡Cuidado! Te has equivocado: 63 es un número impar",
           "EMPEZAR UNA NUEVA PARTIDA|¿EMPEZAMOS UNA NUEVA PARTIDA?",
           "Fecha 06/12/26|Adiós, hasta pronto. Tiempo 900",
-          "Zarvento|Vale, he guardado tu récord, C A M P E Ó N!"},
+          "Zarvento|Vale, he guardado tu récord, ¡C A M P E Ó N!"},
          "Jugar con los números pares e impares",
          {"Puntos totales", "Tiempo restante", "Retador", "Récord de ", "puntos:", "&Salir",
           "Por favor, quédate un poco más, quizá consigas hacerme salir"},
