@@ -28,6 +28,54 @@ Il gioco verrà chiuso.</source>
 
 Das Spiel wird jetzt beendet.</translation>
     </message>
+    <message>
+        <source>è bloccato da un&apos;altra copia del gioco</source>
+        <translation>gesperrt von einer anderen Kopie des Spiels</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>das ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>operazione non permessa</source>
+        <translation>Vorgang nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>spazio esaurito sul disco</source>
+        <translation>kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>Speicherkontingent aufgebraucht</translation>
+    </message>
+    <message>
+        <source>il file o la cartella non esiste</source>
+        <translation>die Datei oder der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>das ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici</source>
+        <translation>zu viele symbolische Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>errore di input/output</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
 </context>
 <context>
     <name>Tavola</name>

@@ -28,6 +28,54 @@ Il gioco verrà chiuso.</source>
 
 The game will now close.</translation>
     </message>
+    <message>
+        <source>è bloccato da un&apos;altra copia del gioco</source>
+        <translation>it is locked by another copy of the game</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>operazione non permessa</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>spazio esaurito sul disco</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>disk quota used up</translation>
+    </message>
+    <message>
+        <source>il file o la cartella non esiste</source>
+        <translation>the file or folder does not exist</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>it is not a folder</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>errore di input/output</source>
+        <translation>input/output error</translation>
+    </message>
 </context>
 <context>
     <name>Tavola</name>

@@ -28,6 +28,54 @@ Il gioco verrà chiuso.</source>
 
 El juego se va a cerrar.</translation>
     </message>
+    <message>
+        <source>è bloccato da un&apos;altra copia del gioco</source>
+        <translation>está bloqueado por otra copia del juego</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>operazione non permessa</source>
+        <translation>operación no permitida</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>spazio esaurito sul disco</source>
+        <translation>no queda espacio en el disco</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>cuota de disco agotada</translation>
+    </message>
+    <message>
+        <source>il file o la cartella non esiste</source>
+        <translation>el archivo o la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici</source>
+        <translation>demasiados enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>errore di input/output</source>
+        <translation>error de entrada/salida</translation>
+    </message>
 </context>
 <context>
     <name>Tavola</name>

@@ -28,6 +28,54 @@ Il gioco verrà chiuso.</source>
 
 Le jeu va se fermer.</translation>
     </message>
+    <message>
+        <source>è bloccato da un&apos;altra copia del gioco</source>
+        <translation>il est bloqué par une autre copie du jeu</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>operazione non permessa</source>
+        <translation>opération non permise</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>spazio esaurito sul disco</source>
+        <translation>plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>quota de disque épuisé</translation>
+    </message>
+    <message>
+        <source>il file o la cartella non esiste</source>
+        <translation>le fichier ou le dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici</source>
+        <translation>trop de liens symboliques</translation>
+    </message>
+    <message>
+        <source>errore di input/output</source>
+        <translation>erreur d&apos;entrée/sortie</translation>
+    </message>
 </context>
 <context>
     <name>Tavola</name>

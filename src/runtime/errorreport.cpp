@@ -4,7 +4,31 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <cerrno>
+
 namespace zarvento {
+
+namespace {
+
+// The causes a player meets, said in the game's language whatever the system's locale.
+struct Reason {
+    int systemError;
+    const char *text;
+};
+constexpr Reason usualReasons[] = {
+    {EACCES, QT_TRANSLATE_NOOP("ErrorReport", "permesso negato")},
+    {EPERM, QT_TRANSLATE_NOOP("ErrorReport", "operazione non permessa")},
+    {EROFS, QT_TRANSLATE_NOOP("ErrorReport", "il disco è di sola lettura")},
+    {ENOSPC, QT_TRANSLATE_NOOP("ErrorReport", "spazio esaurito sul disco")},
+    {EDQUOT, QT_TRANSLATE_NOOP("ErrorReport", "quota del disco esaurita")},
+    {ENOENT, QT_TRANSLATE_NOOP("ErrorReport", "il file o la cartella non esiste")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("ErrorReport", "non è una cartella")},
+    {EISDIR, QT_TRANSLATE_NOOP("ErrorReport", "è una cartella")},
+    {ELOOP, QT_TRANSLATE_NOOP("ErrorReport", "troppi collegamenti simbolici")},
+    {EIO, QT_TRANSLATE_NOOP("ErrorReport", "errore di input/output")},
+};
+
+} // namespace
 
 QString errorReportText(const FileError &error)
 {
@@ -32,6 +56,24 @@ QString errorReportText(const FileError &error)
         QCoreApplication::translate("ErrorReport", ".\n\nIl gioco verrà chiuso.");
     return what.arg(QDir::toNativeSeparators(error.path)) + QStringLiteral(": ") + error.reason +
            ending;
+}
+
+QString failureReason(int systemError)
+{
+    for (const Reason &reason : usualReasons)
+        if (reason.systemError == systemError)
+            return QCoreApplication::translate("ErrorReport", reason.text);
+    return qt_error_string(systemError);
+}
+
+QString failureReason(const QString &systemText)
+{
+    // Qt words the cause of a failed file operation as qt_error_string of the system's error
+    // number: the same text identifies the number.
+    for (const Reason &reason : usualReasons)
+        if (systemText == qt_error_string(reason.systemError))
+            return QCoreApplication::translate("ErrorReport", reason.text);
+    return systemText;
 }
 
 } // namespace zarvento

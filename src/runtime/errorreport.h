@@ -16,4 +16,10 @@ struct FileError {
 // The text of the error report, in the game's language: what failed, on which file, and why.
 QString errorReportText(const FileError &error);
 
+// Why a file operation failed, from the system's error number: Italian for the usual causes, the
+// system's own text for the rest.
+QString failureReason(int systemError);
+// The same for a failure that Qt reports only as the system's text for its cause.
+QString failureReason(const QString &systemText);
+
 } // namespace zarvento

@@ -1,6 +1,8 @@
 // The message and input boxes as Qt dialog objects, always showing their text as plain text.
 #include "runtime/qtdialogs.h"
 
+#include "runtime/heldkeys.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -37,9 +39,15 @@ void removeAccessKeys(const QList<QAbstractButton *> &buttons)
 
 } // namespace
 
+// A minimized window would take its boxes out of sight with it.
+QWidget *QtDialogs::parentForBox() const
+{
+    return owner_ != nullptr && owner_->isVisible() && !owner_->isMinimized() ? owner_ : nullptr;
+}
+
 MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const QString &title)
 {
-    QMessageBox box;
+    QMessageBox box(parentForBox());
     box.setWindowTitle(title.isEmpty() ? programTitle : title);
     // A name or a record file's content may look like markup; it is shown as typed.
     box.setTextFormat(Qt::PlainText);
@@ -62,6 +70,7 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
         grid->addItem(new QSpacerItem(titleWidth, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
 
+    HeldKeys heldKeys(&box);
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     if (!clicked) // the program ended while the box was open
@@ -78,7 +87,7 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
 
 QString QtDialogs::inputBox(const QString &prompt)
 {
-    QInputDialog dialog;
+    QInputDialog dialog(parentForBox());
     dialog.setWindowTitle(programTitle);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
@@ -87,6 +96,7 @@ QString QtDialogs::inputBox(const QString &prompt)
         label->setTextFormat(Qt::PlainText);
     for (const QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>())
         removeAccessKeys(buttons->buttons());
+    HeldKeys heldKeys(&dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
