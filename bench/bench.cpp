@@ -19,8 +19,11 @@ namespace {
 
 class AnsweringDialogs final : public Dialogs {
 public:
-    int answer = MsgBox::Ok;
-    int messageBox(const QString &, int, const QString &) override { return answer; }
+    MsgBoxAnswer answer = MsgBoxAnswer::Ok;
+    MsgBoxAnswer messageBox(const QString &, MsgBoxStyle, const QString &) override
+    {
+        return answer;
+    }
     QString inputBox(const QString &) override { return QStringLiteral("Anna"); }
 };
 
@@ -126,14 +129,14 @@ BENCHMARK(BM_BandPainting)->Unit(benchmark::kMicrosecond);
 void BM_NewGameLoadAndActivation(benchmark::State &state)
 {
     Bench &b = bench();
-    b.dialogs.answer = MsgBox::Yes;
+    b.dialogs.answer = MsgBoxAnswer::Yes;
     for (auto _ : state) {
         b.tavola.nextClick();
         state.PauseTiming(); // the old controls go when the event loop next runs
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
-    b.dialogs.answer = MsgBox::Ok;
+    b.dialogs.answer = MsgBoxAnswer::Ok;
     QApplication::processEvents();
 }
 BENCHMARK(BM_NewGameLoadAndActivation)->Unit(benchmark::kMillisecond);

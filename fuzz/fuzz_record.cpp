@@ -5,9 +5,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -50,37 +51,34 @@ QByteArray readFile(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// The pair and the lock file, which stays; no journal, no temporary file.
 bool onlyThePairIsLeft()
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                      QDir::NoDotAndDotDot,
-                                  QDir::Name) == QStringList{scoreFileName, nameFileName};
+    return QDir(folder).entryList(
+               QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name) ==
+           QStringList{scoreFileName, nameFileName, QStringLiteral("record.lock")};
 }
 
-// A stored score as the game must take it: after Qt's trimming of blanks, an optional sign and
-// ASCII digits, within the range of an int.
-std::optional<int> wholeNumber(const QString &text)
+// A stored score as the game must take it, worked out another way: after Qt's trimming of blanks,
+// a decimal number in ASCII digits with an optional sign, point or comma, and exponent; its value
+// as the C library reads it. Nothing for any other text.
+std::optional<long double> numberValue(const QString &text)
 {
-    const QString trimmed = text.trimmed();
-    qsizetype at = 0;
-    const bool negative = at < trimmed.size() && trimmed[at] == QLatin1Char('-');
-    if (at < trimmed.size() && (negative || trimmed[at] == QLatin1Char('+')))
-        ++at;
-    if (at == trimmed.size())
+    static const QRegularExpression number(
+        QStringLiteral(R"(\A[+-]?([0-9]+[.,]?[0-9]*|[.,][0-9]+)([eE][+-]?[0-9]+)?\z)"));
+    QString decimal = text.trimmed();
+    if (!number.match(decimal).hasMatch())
         return std::nullopt;
-    long long value = 0;
-    for (; at < trimmed.size(); ++at) {
-        const char16_t c = trimmed[at].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > -static_cast<long long>(INT_MIN))
-            return std::nullopt;
-    }
-    value = negative ? -value : value;
-    if (value > INT_MAX)
+    decimal.replace(QLatin1Char(','), QLatin1Char('.'));
+    return std::strtold(decimal.toStdString().c_str(), nullptr);
+}
+
+// Whether a whole score beats a stored value, where the C library's rounding cannot blur it.
+std::optional<bool> beats(int score, long double stored)
+{
+    if (std::fabs(stored - score) < 1e-6L)
         return std::nullopt;
-    return static_cast<int>(value);
+    return score > stored;
 }
 
 // One line ending in CR LF, with no other CR or LF in it.
@@ -108,8 +106,19 @@ void reading(const QByteArray &input)
 void parsing(const QByteArray &input)
 {
     const QString text = QString::fromUtf8(input);
-    require(parseScore(text) == wholeNumber(text),
-            "parseScore accepts exactly a signed whole number between blanks");
+    const std::optional<qint64> score = parseScore(text);
+    const std::optional<long double> value = numberValue(text);
+    require(score.has_value() == value.has_value(), "parseScore takes exactly the numbers");
+    if (!value)
+        return;
+    static const QRegularExpression plainWhole(QStringLiteral(R"(\A[+-]?[0-9]{1,15}\z)"));
+    if (plainWhole.match(text.trimmed()).hasMatch())
+        require(*score == static_cast<qint64>(*value), "a whole number is its value");
+    if (std::fabs(*value) < 1e12L && std::fabs(*value - std::round(*value)) > 1e-6L)
+        require(*score == static_cast<qint64>(std::floor(*value)), "a number is rounded down");
+    for (const int whole : {-32768, -1, 0, 7, 32767})
+        if (const std::optional<bool> beaten = beats(whole, *value))
+            require((whole > *score) == *beaten, "a whole score beats the value as it beats it");
 }
 
 // Leaving with 7 beside the input as the stored score: a better score replaces the pair, any
@@ -119,12 +128,14 @@ void leavingBesideTheInput(const QByteArray &input)
     emptyFolder();
     writeFile(scoreFileName, input);
     writeFile(nameFileName, "Marco\r\n");
-    const std::optional<int> stored = wholeNumber(QString::fromUtf8(input.left(maxRecordRead)));
-    const bool better = !stored || 7 > *stored;
+    const std::optional<long double> stored =
+        numberValue(QString::fromUtf8(input.left(maxRecordRead)));
     const RecordOutcome outcome =
         storeIfRecord(folder, QStringLiteral("7"), QStringLiteral("Anna"));
     require(!outcome.error, "leaving beside any stored score succeeds");
-    require(outcome.newRecord == better, "a record only when the score beats the stored one");
+    const bool better = outcome.newRecord;
+    if (const std::optional<bool> beaten = stored ? beats(7, *stored) : true)
+        require(better == *beaten, "a record only when the score beats the stored one");
     require(readFile(scoreFileName) == (better ? QByteArray("7\r\n") : input),
             "the score file is replaced or kept byte for byte");
     require(readFile(nameFileName) == (better ? "Anna\r\n" : "Marco\r\n"),
@@ -167,8 +178,12 @@ void startingAfterTheInputAsJournal(const QByteArray &input)
         score + name == input && score.indexOf("\r\n") == score.size() - 2 && name.endsWith("\r\n");
     require(oldPair || journalPair, "the folder holds the old pair or the journal's");
     const qsizetype cut = input.indexOf("\r\n");
-    if (cut >= 0 && isOneLine(input.left(cut + 2)) && isOneLine(input.mid(cut + 2)))
-        require(journalPair, "a journal of two whole lines is completed");
+    const bool whole = cut >= 0 && isOneLine(input.left(cut + 2)) && isOneLine(input.mid(cut + 2));
+    const bool scored = cut >= 0 && numberValue(QString::fromUtf8(input.left(cut)));
+    if (whole && scored)
+        require(journalPair, "a journal of two whole lines, the first a number, is completed");
+    if (!scored)
+        require(oldPair, "a journal whose first line is no number is dropped, the pair kept");
 }
 
 } // namespace

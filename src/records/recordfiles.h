@@ -1,7 +1,7 @@
 // The two record files: where they live, reading them, and replacing the pair safely.
 #pragma once
 
-#include "records/fileerror.h"
+#include "runtime/errorreport.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,7 +21,8 @@ constexpr qint64 maxRecordRead = 64 * 1024;
 QString recordsFolder();
 
 // Creates the folder when missing and each record file empty when missing; an existing file
-// keeps its content. Completes a replacement that was interrupted before.
+// keeps its content. Completes a replacement that was interrupted before. A link, FIFO or folder
+// in place of a record file, the journal or the lock is an error: none is ever followed.
 std::optional<FileError> prepareRecordFiles(const QString &folder);
 
 struct TextRead {
@@ -32,9 +33,11 @@ struct TextRead {
 // do not decode as UTF-8 read as replacement characters.
 TextRead readTextFile(const QString &path);
 
-// A stored score read leniently: blanks and line ends around a whole number are allowed; an empty
-// or unparseable text is no record.
-std::optional<int> parseScore(const QString &text);
+// A score read as the number it is, rounded down to a whole number, which is all a match's whole
+// score is compared with: beating 12.5 takes 13. Blanks and line ends may surround a number with an
+// optional sign, decimal point or comma, and exponent (" 12\r\n", "-4", "12.5", "1e3"); beyond
+// ±10^18 the value is held at that bound. Text that is no number at all gives nothing: no record.
+std::optional<qint64> parseScore(const QString &text);
 
 struct RecordOutcome {
     bool newRecord = false;

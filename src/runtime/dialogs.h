@@ -5,18 +5,19 @@
 
 namespace zarvento {
 
-// Style values and answers of a message box, as the game writes them.
-namespace MsgBox {
-constexpr int OkOnly = 0;
-constexpr int YesNo = 4;
-constexpr int Critical = 16;
-constexpr int Question = 32;
-constexpr int DefaultButton2 = 256;
+// What a message box offers: its buttons, its icon, and which button Enter presses.
+struct MsgBoxStyle {
+    enum class Buttons { OkOnly, YesNo };
+    enum class Icon { None, Critical, Question };
+    enum class Default { First, Second };
 
-constexpr int Ok = 1;
-constexpr int Yes = 6;
-constexpr int No = 7;
-} // namespace MsgBox
+    Buttons buttons = Buttons::OkOnly;
+    Icon icon = Icon::None;
+    Default defaultButton = Default::First;
+};
+
+// The button that closed a message box; None when the program ended while it was open.
+enum class MsgBoxAnswer { None, Ok, Yes, No };
 
 inline const QString programTitle = QStringLiteral("Zarvento");
 
@@ -24,8 +25,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // Shows text as plain text; an empty title means the program's title. Returns the button code.
-    virtual int messageBox(const QString &text, int style = MsgBox::OkOnly,
-                           const QString &title = QString()) = 0;
+    virtual MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style = {},
+                                    const QString &title = QString()) = 0;
     // Returns the text typed, or the empty text on Cancel or closing.
     virtual QString inputBox(const QString &prompt) = 0;
 };

@@ -11,40 +11,36 @@ namespace zarvento {
 
 namespace {
 
-QMessageBox::Icon iconFor(int style)
+QMessageBox::Icon iconFor(MsgBoxStyle::Icon icon)
 {
-    switch (style & 0x70) {
-    case MsgBox::Critical:
+    switch (icon) {
+    case MsgBoxStyle::Icon::Critical:
         return QMessageBox::Critical;
-    case MsgBox::Question:
+    case MsgBoxStyle::Icon::Question:
         return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case MsgBoxStyle::Icon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-int QtDialogs::messageBox(const QString &text, int style, const QString &title)
+MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const QString &title)
 {
     QMessageBox box;
     box.setWindowTitle(title.isEmpty() ? programTitle : title);
     // A name or a record file's content may look like markup; it is shown as typed.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    box.setIcon(iconFor(style));
+    box.setIcon(iconFor(style.icon));
 
-    const bool yesNo = (style & 0x7) == MsgBox::YesNo;
-    if (yesNo) {
+    if (style.buttons == MsgBoxStyle::Buttons::YesNo) {
         QPushButton *yes = box.addButton(QMessageBox::Yes);
         QPushButton *no = box.addButton(QMessageBox::No);
         yes->setText(QStringLiteral("Sì"));
         no->setText(QStringLiteral("No"));
-        box.setDefaultButton((style & MsgBox::DefaultButton2) ? no : yes);
+        box.setDefaultButton(style.defaultButton == MsgBoxStyle::Default::Second ? no : yes);
         box.setEscapeButton(no);
     } else {
         box.setDefaultButton(box.addButton(QMessageBox::Ok));
@@ -57,16 +53,16 @@ int QtDialogs::messageBox(const QString &text, int style, const QString &title)
     }
 
     box.exec();
-    const QAbstractButton *clicked = box.clickedButton();
+    QAbstractButton *clicked = box.clickedButton();
     if (!clicked) // the program ended while the box was open
-        return 0;
-    switch (box.standardButton(const_cast<QAbstractButton *>(clicked))) {
+        return MsgBoxAnswer::None;
+    switch (box.standardButton(clicked)) {
     case QMessageBox::Yes:
-        return MsgBox::Yes;
+        return MsgBoxAnswer::Yes;
     case QMessageBox::No:
-        return MsgBox::No;
+        return MsgBoxAnswer::No;
     default:
-        return MsgBox::Ok;
+        return MsgBoxAnswer::Ok;
     }
 }
 

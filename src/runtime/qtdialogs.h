@@ -9,7 +9,7 @@ namespace zarvento {
 
 class QtDialogs final : public Dialogs {
 public:
-    int messageBox(const QString &text, int style, const QString &title) override;
+    MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style, const QString &title) override;
     QString inputBox(const QString &prompt) override;
 };
 

@@ -17,12 +17,12 @@ std::uint64_t mix(std::uint64_t z)
     return z ^ (z >> 31);
 }
 
-} // namespace
-
-int MixingRandom::secondsSinceMidnight()
+int secondsSinceMidnight()
 {
     return QTime(0, 0).secsTo(QTime::currentTime());
 }
+
+} // namespace
 
 // Handlers reseed from 0 before every draw, and from the clock several times a second, and
 // still need varying numbers: a seed is folded into the state, never put in its place.

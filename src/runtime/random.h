@@ -22,9 +22,6 @@ public:
     void reseed(std::int16_t value) override;
     float draw() override;
 
-    // Seconds since midnight, as the clock reseed uses them.
-    static int secondsSinceMidnight();
-
 private:
     void mixIn(std::uint64_t seed);
     std::uint64_t next();

@@ -14,6 +14,10 @@ namespace {
 constexpr int evenFlashLength = 20000;
 constexpr int oddFlashLength = 10000;
 constexpr int waitLength = 1000;
+// A match lasts fifteen minutes.
+constexpr int matchSeconds = 900;
+// The motion renumbers an odd target with 2 x (1 to renumberRange) + 1.
+constexpr int renumberRange = 900;
 
 // The targets' first numbers, dealt by every activation: each reseeded from a fresh local (0),
 // except paricmd2's, reseeded from the number just dealt to paricmd1.
@@ -37,13 +41,14 @@ std::int16_t targetNumber(Random &random, int range, Parity parity)
     return static_cast<std::int16_t>(2 * oneTo(random, range) + (parity == Parity::Odd ? 1 : 0));
 }
 
-} // namespace
-
+// The countdown's text: hours, minutes and seconds, two digits each.
 QString countdownText(int hours, int minutes, double seconds)
 {
     return format00(hours) + QLatin1Char(':') + format00(minutes) + QLatin1Char(':') +
            format00(seconds);
 }
+
+} // namespace
 
 Tavola::Tavola(Form &form, Dialogs &dialogs, Random &random, Sounds &sounds, System &system)
     : form_(form), dialogs_(dialogs), random_(random), sounds_(sounds), system_(system)
@@ -106,7 +111,8 @@ void Tavola::formLoad()
         return;
     form_.setCaption(Control::lblnome, *storedName);
 
-    v_.secondsLeft = static_cast<std::int16_t>(std::lround(v_.clockSeconds + 900.0f));
+    v_.secondsLeft =
+        static_cast<std::int16_t>(std::lround(v_.clockSeconds + static_cast<float>(matchSeconds)));
     form_.setCaption(Control::lblconto,
                      countdownText(v_.clockHours, v_.clockMinutes, v_.clockSeconds));
 }
@@ -117,7 +123,7 @@ void Tavola::Avviatempo()
     v_.clockHours = 0;
     v_.clockMinutes = 15;
     v_.clockSeconds = 0;
-    v_.secondsLeft = 900;
+    v_.secondsLeft = matchSeconds;
     form_.setCaption(Control::lblconto,
                      countdownText(v_.clockHours, v_.clockMinutes, v_.clockSeconds));
 }
@@ -193,7 +199,7 @@ void Tavola::timer2Tick()
     if (row.renumbered) {
         std::int16_t &kept = v_.*row.renumberVariable;
         random_.reseed(kept);
-        kept = static_cast<std::int16_t>(2 * oneTo(random_, 900) + 1);
+        kept = static_cast<std::int16_t>(2 * oneTo(random_, renumberRange) + 1);
         form_.setCaption(*row.renumbered, decimal(kept));
     }
 }
@@ -289,8 +295,8 @@ void Tavola::cmdExitClick()
         return;
     leaving_ = true;
 
-    dialogs_.messageBox(QStringLiteral("Ciao a presto. Ore ") + decimal(v_.secondsLeft),
-                        MsgBox::OkOnly, QStringLiteral("Data ") + system_.shortDate());
+    dialogs_.messageBox(QStringLiteral("Ciao a presto. Ore ") + decimal(v_.secondsLeft), {},
+                        QStringLiteral("Data ") + system_.shortDate());
     if (ended_)
         return;
     for (v_.waitStep = 1; v_.waitStep <= waitLength; ++v_.waitStep) {
@@ -312,11 +318,11 @@ void Tavola::cmdExitClick()
 
 void Tavola::nextClick()
 {
-    const int answer =
-        dialogs_.messageBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
-                            MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2,
-                            QStringLiteral("INIZIARE NUOVA GARA"));
-    if (ended_ || answer == MsgBox::No)
+    const MsgBoxAnswer answer = dialogs_.messageBox(
+        QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+        {MsgBoxStyle::Buttons::YesNo, MsgBoxStyle::Icon::Question, MsgBoxStyle::Default::Second},
+        QStringLiteral("INIZIARE NUOVA GARA"));
+    if (ended_ || answer == MsgBoxAnswer::No)
         return;
     form_.unload();
     loaded_ = false;
@@ -400,7 +406,8 @@ void Tavola::runtimeError(const FileError &error)
 {
     if (ended_)
         return;
-    dialogs_.messageBox(errorReportText(error), MsgBox::Critical, programTitle);
+    dialogs_.messageBox(errorReportText(error),
+                        {MsgBoxStyle::Buttons::OkOnly, MsgBoxStyle::Icon::Critical}, programTitle);
     end(1);
 }
 

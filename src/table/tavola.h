@@ -1,7 +1,7 @@
 // Tavola, the game window's rules: its form variables and every handler, in the order they run.
 #pragma once
 
-#include "records/fileerror.h"
+#include "runtime/errorreport.h"
 #include "runtime/dialogs.h"
 #include "runtime/random.h"
 #include "runtime/system.h"
@@ -52,7 +52,6 @@ public:
     void Suonafile(const QString &path);
 
     FormVariables &variables() { return v_; }
-    bool isLoaded() const { return loaded_; }
     bool ended() const { return ended_; }
     int exitStatus() const { return exitStatus_; }
 
@@ -78,8 +77,5 @@ private:
     bool ended_ = false;
     int exitStatus_ = 0;
 };
-
-// The countdown's text: hours, minutes and seconds, two digits each.
-QString countdownText(int hours, int minutes, double seconds);
 
 } // namespace zarvento

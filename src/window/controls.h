@@ -1,51 +1,16 @@
-// The widgets the window is made of: the painted canvas, its labels and its graphical buttons.
+// The window's own kinds of control: its labels and its graphical buttons.
 #pragma once
 
 #include "table/form.h"
 
 #include <QAbstractButton>
-#include <QColor>
-#include <QImage>
 #include <QLabel>
-#include <QWidget>
 
 #include <array>
 
 class QSvgRenderer;
 
 namespace zarvento {
-
-inline QColor fromBgr(Colour colour)
-{
-    return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
-                  static_cast<int>((colour >> 16) & 0xFFu));
-}
-
-// The window's client area: it shows the last band painting and reports clicks on bare ground.
-class Canvas : public QWidget {
-    Q_OBJECT
-public:
-    explicit Canvas(QWidget *parent = nullptr);
-
-    const QImage &background() const { return background_; }
-    void clearBackground();
-    // Paints the 256 bands of a question over the whole client area; returns the height painted.
-    int paintBands(int firstFactor, int secondFactor);
-
-signals:
-    void bareClicked();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    bool isBare(const QPoint &point) const;
-
-    QImage background_;
-    bool pressedOnBare_ = false;
-};
 
 // A label that shows its caption as typed, never as markup, and keeps clicks off the window.
 class CanvasLabel : public QLabel {
@@ -81,7 +46,6 @@ public:
         back_ = colour;
         update();
     }
-    Colour backColour() const { return back_; }
     void setPicture(Look look, const QString &svgPath);
 
 protected:

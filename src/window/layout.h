@@ -3,6 +3,9 @@
 
 #include "table/form.h"
 
+#include <QColor>
+#include <QFlags>
+
 #include <array>
 #include <optional>
 
@@ -15,8 +18,20 @@ constexpr int designLeftTwips = 855;
 constexpr int designTopTwips = 1020;
 constexpr int timerIntervalMs = 1000;
 
+// At the design's 96 dots per inch.
+constexpr int pixels(int twips)
+{
+    return twips / twipsPerPixel;
+}
+
 // The platform's own colour for that kind of control.
 constexpr Colour systemColour = 0xFFFFFFFFu;
+
+inline QColor fromBgr(Colour colour)
+{
+    return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
+                  static_cast<int>((colour >> 16) & 0xFFu));
+}
 
 enum class Kind { GraphicButton, StandardButton, TextBox, Label };
 
@@ -28,7 +43,7 @@ enum class Pictures { None, NoEntry, Faces };
 
 // A control is visible, enabled, borderless, left-aligned and opaque unless its flags say
 // otherwise.
-enum Flag : unsigned {
+enum class Flag : unsigned {
     Hidden = 1u << 0,
     Disabled = 1u << 1,
     Border = 1u << 2,
@@ -36,6 +51,8 @@ enum Flag : unsigned {
     AutoSize = 1u << 4,
     Transparent = 1u << 5,
 };
+Q_DECLARE_FLAGS(Flags, Flag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Flags)
 
 // A null face is the platform's standard font.
 struct FontDesign {
@@ -53,12 +70,12 @@ struct ControlRow {
     const char *caption;          // UTF-8; "&" marks the access key
     FontDesign font;
     Colour fore, back; // &HBBGGRR or systemColour
-    unsigned flags;
+    Flags flags;
     const char *tooltip; // null for none
     Pointer pointer;
     Pictures pictures;
 
-    constexpr bool has(Flag flag) const { return (flags & flag) != 0; }
+    constexpr bool has(Flag flag) const { return flags.testFlag(flag); }
 };
 
 // Every control, in the order the window holds them (the order of Control).

@@ -2,8 +2,8 @@
 #include "window/tavolawindow.h"
 
 #include "window/art.h"
+#include "window/canvas.h"
 #include "window/controls.h"
-#include "window/fonts.h"
 #include "window/layout.h"
 
 #include <QCloseEvent>
@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,35 +22,19 @@ namespace {
 
 constexpr int scaleHeight = 512;
 
-int pixels(int twips)
-{
-    return twips / twipsPerPixel;
-}
-
 std::size_t index(MenuItem item)
 {
     return static_cast<std::size_t>(item);
 }
 
-// The fore colour stays greyed when the control is disabled, as the platform draws it.
-void applyColours(QWidget *widget, const ControlRow &row)
-{
-    QPalette palette = widget->palette();
-    if (row.fore != systemColour) {
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            palette.setColor(group, widget->foregroundRole(), fromBgr(row.fore));
-    }
-    if (row.back != systemColour)
-        palette.setColor(widget->backgroundRole(), fromBgr(row.back));
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 TavolaWindow::TavolaWindow(QWidget *parent)
-    : QMainWindow(parent), canvas_(new Canvas(this)),
-      sightCursor_(artCursor("sight", {10, 10}, devicePixelRatio(), Qt::CrossCursor)),
-      iconCursor_(artCursor("cursor-icon", {15, 15}, devicePixelRatio(), Qt::ArrowCursor))
+    : QMainWindow(parent),
+      canvas_(new Canvas(this)), pointers_{artCursor("sight", {10, 10}, devicePixelRatio(),
+                                                     Qt::CrossCursor),
+                                           artCursor("cursor-icon", {15, 15}, devicePixelRatio(),
+                                                     Qt::ArrowCursor)}
 {
     setObjectName(QStringLiteral("Tavola"));
     setWindowTitle(QStringLiteral("Zarvento"));
@@ -63,6 +46,8 @@ TavolaWindow::TavolaWindow(QWidget *parent)
         if (events_ != nullptr)
             events_->windowClicked();
     });
+    buildMenu();
+    sizeClientArea();
 }
 
 TavolaWindow::~TavolaWindow() = default;
@@ -72,32 +57,14 @@ void TavolaWindow::setEvents(FormEvents *events)
     events_ = events;
 }
 
-// The menu, the sizes and the controls are built when first needed, not before: the name box
-// comes first, and need not wait for them (they cost about as much as the box itself).
-void TavolaWindow::ensureBuilt() const
+void TavolaWindow::sizeClientArea()
 {
-    if (!windowBuilt_ || controlsPending_)
-        const_cast<TavolaWindow *>(this)->build();
-}
-
-void TavolaWindow::build()
-{
-    if (!windowBuilt_) {
-        windowBuilt_ = true;
-        buildMenu();
-        // The rules paint the first bands before the window is ever shown, so the client area
-        // must have its designed size already.
-        const QSize client(pixels(clientWidthTwips), pixels(clientHeightTwips));
-        resize(client.width(), client.height() + menuBar()->sizeHint().height());
-        layout()->activate();
-        resize(size() + client - canvas_->size());
-        layout()->activate();
-        move(pixels(designLeftTwips), pixels(designTopTwips));
-    }
-    if (controlsPending_) {
-        controlsPending_ = false;
-        buildControls();
-    }
+    const QSize client(pixels(clientWidthTwips), pixels(clientHeightTwips));
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    layout()->activate();
+    resize(size() + client - canvas_->size());
+    layout()->activate();
+    move(pixels(designLeftTwips), pixels(designTopTwips));
 }
 
 void TavolaWindow::buildMenu()
@@ -139,7 +106,7 @@ void TavolaWindow::buildMenu()
 void TavolaWindow::load()
 {
     discardControls();
-    controlsPending_ = true;
+    buildControls();
 
     for (Timer which : {Timer::Timer1, Timer::Timer2}) {
         auto *qtimer = new QTimer(this);
@@ -148,7 +115,7 @@ void TavolaWindow::load()
             if (events_ != nullptr)
                 events_->timerTicked(which);
         });
-        timer(which) = qtimer;
+        timers_[static_cast<std::size_t>(which)] = qtimer;
     }
     timer(Timer::Timer1)->start();
 
@@ -157,8 +124,18 @@ void TavolaWindow::load()
 
 void TavolaWindow::buildControls()
 {
-    for (int i = 0; i < controlCount; ++i)
-        buildControl(static_cast<Control>(i));
+    for (const ControlRow &row : layoutTable()) {
+        const Control control = row.control;
+        BuiltControl &built = controls_[static_cast<std::size_t>(control)];
+        built = buildControl(row, canvas_, pointers_);
+        if (auto *button = qobject_cast<QAbstractButton *>(built.widget)) {
+            connect(button, &QAbstractButton::clicked, this, [this, control] {
+                // A hidden button takes no clicks, whoever sends them.
+                if (events_ != nullptr && isVisible(control))
+                    events_->controlClicked(control);
+            });
+        }
+    }
     // Labels are drawn on the window itself, beneath every control that is a window of its own.
     for (const ControlRow &row : layoutTable()) {
         if (row.kind != Kind::Label)
@@ -169,80 +146,6 @@ void TavolaWindow::buildControls()
     slot(Control::cmdExit).widget->setFocus();
 }
 
-void TavolaWindow::buildControl(Control control)
-{
-    const ControlRow &row = layoutRow(control);
-    Slot &entry = controls_[static_cast<std::size_t>(control)];
-    const QString caption = QString::fromUtf8(row.caption);
-
-    switch (row.kind) {
-    case Kind::Label: {
-        auto *label = new CanvasLabel(row.has(Border), row.has(AutoSize), canvas_);
-        label->setAlignment((row.has(Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        label->setAutoFillBackground(!row.has(Transparent));
-        entry.label = label;
-        entry.widget = label;
-        break;
-    }
-    case Kind::GraphicButton: {
-        auto *button = new GraphicButton(row.back, canvas_);
-        if (row.pictures == Pictures::NoEntry) {
-            button->setPicture(GraphicButton::Normal, artPath("noentry"));
-        } else if (row.pictures == Pictures::Faces) {
-            button->setPicture(GraphicButton::Normal, artPath("face-smile"));
-            button->setPicture(GraphicButton::Pressed, artPath("face-laugh"));
-            button->setPicture(GraphicButton::Greyed, artPath("face-straight"));
-        }
-        entry.button = button;
-        entry.widget = button;
-        break;
-    }
-    case Kind::StandardButton:
-        entry.widget = new QPushButton(canvas_);
-        break;
-    case Kind::TextBox:
-        entry.widget = new QLineEdit(canvas_);
-        // Buttons are heard by their captions; the answer box has none of its own.
-        entry.widget->setAccessibleName(QStringLiteral("Risultato"));
-        break;
-    }
-
-    QWidget *widget = entry.widget;
-    widget->setObjectName(QString::fromLatin1(row.name));
-    if (row.font.face != nullptr)
-        widget->setFont(layoutFont(row.font));
-    if (entry.button == nullptr)
-        applyColours(widget, row);
-    widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
-    if (row.tooltip != nullptr)
-        widget->setToolTip(QString::fromUtf8(row.tooltip));
-
-    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-        switch (row.pointer) {
-        case Pointer::Sight:
-            button->setCursor(sightCursor_);
-            break;
-        case Pointer::IconPointer:
-            button->setCursor(iconCursor_);
-            break;
-        default:
-            button->setCursor(Qt::ArrowCursor);
-            break;
-        }
-        connect(button, &QAbstractButton::clicked, this, [this, control] {
-            // A hidden button takes no clicks, whoever sends them.
-            const QWidget *target = slot(control).widget;
-            if (events_ != nullptr && target != nullptr && !target->isHidden())
-                events_->controlClicked(control);
-        });
-    }
-
-    setCaption(control, caption);
-    widget->setEnabled(!row.has(Disabled));
-    // A child created on a window already shown stays hidden until told otherwise.
-    widget->setVisible(!row.has(Hidden));
-}
-
 void TavolaWindow::unload()
 {
     discardControls();
@@ -251,14 +154,13 @@ void TavolaWindow::unload()
 
 void TavolaWindow::discardControls()
 {
-    controlsPending_ = false;
-    for (Slot &entry : controls_) {
+    for (BuiltControl &entry : controls_) {
         if (entry.widget != nullptr) {
             entry.widget->hide();
             // Later, not now: the rules may be running inside one of these controls' own signals.
             entry.widget->deleteLater();
         }
-        entry = Slot{};
+        entry = BuiltControl{};
     }
     for (QTimer *&qtimer : timers_) {
         if (qtimer != nullptr) {
@@ -273,7 +175,6 @@ void TavolaWindow::discardControls()
 
 void TavolaWindow::show()
 {
-    ensureBuilt();
     const bool wasHidden = isHidden();
     resizeReported_ = false;
     QMainWindow::show();
@@ -293,7 +194,7 @@ QWidget *TavolaWindow::widget(Control control) const
 
 QString TavolaWindow::caption(Control control) const
 {
-    const Slot &entry = slot(control);
+    const BuiltControl &entry = slot(control);
     if (entry.label != nullptr)
         return entry.label->text();
     if (auto *button = qobject_cast<QAbstractButton *>(entry.widget))
@@ -305,7 +206,7 @@ QString TavolaWindow::caption(Control control) const
 
 void TavolaWindow::setCaption(Control control, const QString &text)
 {
-    const Slot &entry = slot(control);
+    const BuiltControl &entry = slot(control);
     if (entry.label != nullptr)
         entry.label->setCaption(text);
     else if (auto *button = qobject_cast<QAbstractButton *>(entry.widget))
@@ -316,7 +217,7 @@ void TavolaWindow::setCaption(Control control, const QString &text)
 
 void TavolaWindow::setBackColour(Control control, Colour colour)
 {
-    const Slot &entry = slot(control);
+    const BuiltControl &entry = slot(control);
     if (entry.button != nullptr) {
         entry.button->setBackColour(colour);
         return;
@@ -392,7 +293,6 @@ bool TavolaWindow::isMinimized() const
 
 QAction *TavolaWindow::menuAction(MenuItem item) const
 {
-    ensureBuilt();
     return menu_[index(item)];
 }
 
@@ -400,13 +300,11 @@ QAction *TavolaWindow::menuAction(MenuItem item) const
 
 void TavolaWindow::paintBands(int firstFactor, int secondFactor)
 {
-    ensureBuilt();
     bandHeight_ = canvas_->paintBands(firstFactor, secondFactor);
 }
 
 const QImage &TavolaWindow::background() const
 {
-    ensureBuilt();
     return canvas_->background();
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "table/form.h"
+#include "window/controlfactory.h"
 
-#include <QCursor>
 #include <QImage>
 #include <QMainWindow>
 
@@ -16,8 +16,6 @@ class QTimer;
 namespace zarvento {
 
 class Canvas;
-class CanvasLabel;
-class GraphicButton;
 
 class TavolaWindow : public QMainWindow, public Form {
     Q_OBJECT
@@ -62,41 +60,29 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    struct Slot {
-        QWidget *widget = nullptr;
-        CanvasLabel *label = nullptr;
-        GraphicButton *button = nullptr;
-    };
-
-    void ensureBuilt() const;
-    void build();
     void buildMenu();
+    // The client area gets its designed size: the rules paint the first bands before the window
+    // is ever shown.
+    void sizeClientArea();
     void buildControls();
-    void buildControl(Control control);
     // Drops the controls, the timers and the painted background; the window stays as it is.
     void discardControls();
     void reportResize();
-    const Slot &slot(Control control) const
+    const BuiltControl &slot(Control control) const
     {
-        ensureBuilt();
         return controls_[static_cast<std::size_t>(control)];
     }
-    QTimer *&timer(Timer which) { return timers_[static_cast<std::size_t>(which)]; }
     QTimer *timer(Timer which) const { return timers_[static_cast<std::size_t>(which)]; }
 
     FormEvents *events_ = nullptr;
     Canvas *canvas_;
-    QCursor sightCursor_;
-    QCursor iconCursor_;
-    std::array<Slot, controlCount> controls_{};
+    ControlPointers pointers_;
+    std::array<BuiltControl, controlCount> controls_{};
     std::array<QTimer *, 2> timers_{};
     std::array<QAction *, 7> menu_{};
     // The client height at the last band painting; none while places are still in twips.
     std::optional<int> bandHeight_;
     bool resizeReported_ = false;
-    bool windowBuilt_ = false;
-    // Loaded, with the controls still to be built at their first use.
-    bool controlsPending_ = false;
 };
 
 } // namespace zarvento

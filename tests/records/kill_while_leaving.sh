@@ -30,14 +30,22 @@ for ((run = 1; run <= runs; run++)); do
   next=$(($(tr -d '\r\n' <"$folder/apari.txt") + 1))
 done
 
-# Two games leaving at the same moment, many times over.
-for ((race = 1; race <= 20; race++)); do
-  "$writer" "$folder" $((next + 100)) 50 &
+# Games leaving at the same moment, many times over: each waits for the other's lock, neither
+# fails, and the higher score is kept with its own name. A game leaves once; five stores each keep
+# the lock busy without making one game wait for dozens of the other's, which on a loaded machine
+# could outlast the few seconds a game waits.
+for ((race = 1; race <= 40; race++)); do
+  "$writer" "$folder" $((next + 100)) 5 &
   other=$!
-  "$writer" "$folder" $((next + 100)) 50 # neither may fail: the lock is waited for
+  "$writer" "$folder" $((next + 102)) 5
   wait "$other"
   "$writer" "$folder" --start
   check_pair "race $race"
+  score=$(tr -d '\r\n' <"$folder/apari.txt")
+  if [ "$score" != $((next + 106)) ]; then
+    echo "race $race kept $score, not the higher score $((next + 106))" >&2
+    exit 1
+  fi
   next=$((next + 200))
 done
-echo "$runs kills and 20 races: every pair whole"
+echo "$runs kills and 40 races: every pair whole, the higher score kept"

@@ -19,23 +19,38 @@ using Prepare = std::function<void(const Game &)>;
 using Entries = std::map<std::string, std::string>;
 const Prepare none = [](const Game &) {};
 
-// The records folder's entries by name, with the content of each regular file; anything else
-// (folder, FIFO, link to nowhere) shows as "-" and is never opened. A lost or mixed pair shows
-// here.
-Entries entries(const Game &game)
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// The entries of a folder by name, with the content of each regular file; anything else (folder,
+// FIFO, link) shows as "-" and is never opened. A lost or mixed pair shows here. The lock file is
+// left out: it stays in the records folder, and nothing is stored in it.
+Entries entries(const QString &folder)
 {
     Entries all;
     for (const QFileInfo &f :
-         QDir(game.recordsFolder())
-             .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
-        all[f.fileName().toStdString()] = f.isFile() ? readAll(f.filePath()).toStdString() : "-";
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        if (f.fileName() != "record.lock")
+            all[f.fileName().toStdString()] =
+                f.isFile() && !f.isSymLink() ? readAll(f.filePath()).toStdString() : "-";
     return all;
 }
 
+// A folder of the player's beside the records folder, with one file in it: what a link from the
+// records folder may lead to, and what the game must never write.
+QString elsewhere(const Game &game)
+{
+    return game.dataHome.path() + "/altrove/";
+}
+const Entries elsewhereBefore = {{"mio.txt", "mio\n"}};
+
 // Puts at file what no record file can be. A FIFO hangs whoever opens it; no temporary can be made
 // beside a link that loops through itself; a chain of more links than the system follows hides a
-// folder, over which the final rename fails.
-enum class Put { Folder, Fifo, Link, Chain };
+// folder; a link may also lead to the player's own file elsewhere, or to a file not there yet.
+enum class Put { Folder, Fifo, LoopingLink, Chain, LinkElsewhere, DanglingLinkElsewhere, Empty };
 Prepare put(Put what, const QString &file)
 {
     return [=](const Game &game) {
@@ -43,11 +58,32 @@ Prepare put(Put what, const QString &file)
         QString to = path + "~";
         QDir().mkpath(game.recordsFolder());
         QFile::remove(path);
-        bool done = what == Put::Fifo   ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-                    : what == Put::Link ? QFile::link(path + "/x", path)
-                                        : QDir().mkdir(what == Put::Folder ? path : to);
-        for (int i = 0; what == Put::Chain && i <= 50; to = path + QString::number(i++))
-            done = done && QFile::link(to, i < 50 ? path + QString::number(i) : path);
+        bool done = false;
+        switch (what) {
+        case Put::Folder:
+            done = QDir().mkdir(path);
+            break;
+        case Put::Fifo:
+            done = mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+            break;
+        case Put::LoopingLink:
+            done = QFile::link(path + "/x", path);
+            break;
+        case Put::Chain:
+            done = QDir().mkdir(to);
+            for (int i = 0; i <= 50; to = path + QString::number(i++))
+                done = done && QFile::link(to, i < 50 ? path + QString::number(i) : path);
+            break;
+        case Put::LinkElsewhere:
+            done = QFile::link(elsewhere(game) + "mio.txt", path);
+            break;
+        case Put::DanglingLinkElsewhere:
+            done = QFile::link(elsewhere(game) + "nuovo.txt", path);
+            break;
+        case Put::Empty:
+            done = QFile(path).open(QIODevice::WriteOnly);
+            break;
+        }
         ASSERT_TRUE(done) << path.toStdString();
     };
 }
@@ -58,16 +94,71 @@ Prepare pair(const QByteArray &score, const QByteArray &name)
     return [=](const Game &game) { game.writeRecord(score, name); };
 }
 
+// Both in turn.
+Prepare both(const Prepare &first, const Prepare &second)
+{
+    return [=](const Game &game) {
+        first(game);
+        second(game);
+    };
+}
+
 // ---- Record files, names, and replacing the record failing at each step -------------------------
 
+const std::string notRegular = "non è un file normale";
+
+// A case reads as a sentence: what stands in the records folder, what the start shows, what the
+// standard error report says, and which pair the folder holds in the end, after Anna (or the
+// player named) leaves with 40.
 struct RecordCase {
+    struct Shown {
+        std::string score, name; // the record line's two labels
+    };
+    struct Report {
+        std::string file, reason; // the file it names, within the records folder, and why
+    };
+
+    explicit RecordCase(const char *caseName) : name(caseName) {}
+
     const char *name;
-    // What the start shows, what leaving with 40 reports (the file an error report names), and
-    // the pair the records folder holds afterwards: the old one, or the new one by its name file.
-    std::string expected;
-    // What stands in the records folder at the start, and then.
-    Prepare before = none, atLeaving = none;
+    Prepare before = none;    // in the records folder at the start
+    Prepare atLeaving = none; // put there while the match is played
     QString player = QStringLiteral("Anna");
+    std::optional<Shown> shown;         // none: the start itself reports
+    std::optional<Report> report;       // none: the game ends normally
+    std::optional<std::string> newName; // the name file of the match's pair; none: the old pair
+
+    RecordCase &given(Prepare p)
+    {
+        before = std::move(p);
+        return *this;
+    }
+    RecordCase &whilePlaying(Prepare p)
+    {
+        atLeaving = std::move(p);
+        return *this;
+    }
+    RecordCase &playedBy(QString p)
+    {
+        player = std::move(p);
+        return *this;
+    }
+    RecordCase &shows(std::string score, std::string storedName)
+    {
+        shown = Shown{std::move(score), std::move(storedName)};
+        return *this;
+    }
+    RecordCase &reports(std::string file, std::string reason)
+    {
+        report = Report{std::move(file), std::move(reason)};
+        return *this;
+    }
+    RecordCase &keepsTheOldPair() { return *this; }
+    RecordCase &storesTheMatch(std::string nameLine)
+    {
+        newName = std::move(nameLine);
+        return *this;
+    }
 };
 
 // A case is reported by its name, not its bytes.
@@ -78,35 +169,47 @@ void PrintTo(const RecordCase &c, std::ostream *out)
 
 class RecordFiles : public ::testing::TestWithParam<RecordCase> {};
 
-TEST_P(RecordFiles, NeitherHangTheGameNorLoseOrMixThePair)
+TEST_P(RecordFiles, NeitherHangTheGameNorLoseOrMixThePairNorWriteElsewhere)
 {
     const RecordCase &c = GetParam();
     Game game;
+    ASSERT_TRUE(QDir().mkpath(elsewhere(game)));
+    writeFile(elsewhere(game) + "mio.txt", "mio\n");
     c.before(game);
-    Entries old = entries(game);
+    Entries old = entries(game.recordsFolder());
     game.start(c.player);
-    QString seen;
-    if (!game.tavola.ended()) {
-        seen = game.caption(Control::lblpunti) + '|' + game.caption(Control::lblnome) + ' ';
+    ASSERT_EQ(!game.tavola.ended(), c.shown.has_value());
+    if (c.shown) {
+        EXPECT_EQ(game.caption(Control::lblpunti).toStdString(), c.shown->score);
+        EXPECT_EQ(game.caption(Control::lblnome).toStdString(), c.shown->name);
         EXPECT_EQ(game.caption(Control::lblnome1), c.player);
         c.atLeaving(game);
-        old = entries(game);
+        old = entries(game.recordsFolder());
         game.form.setCaption(Control::Punteggio, QStringLiteral("40"));
         game.tavola.controlClicked(Control::cmdExit);
     }
+
     // The end: normal, or the standard error report, a critical box naming the file, and status 1.
     const ScriptedDialogs::Box &box = game.dialogs.boxes.back();
-    const QString named =
-        box.text.section(u'«', 1).section(u'»', 0, 0).remove(game.recordsFolder());
-    const bool critical = box.style == MsgBox::Critical && box.title == programTitle;
-    if (game.system.endings != std::vector<int>{0})
-        seen += (critical ? "reports «" : "ends otherwise «") + named + "» ";
-    const Entries now = entries(game);
-    const auto name = now.find("pari.txt");
-    const bool isNew = name != now.end() && now == Entries{{"apari.txt", "40\r\n"}, *name};
-    const std::string end = now == old ? "old" : isNew ? "new " + name->second : "mixed";
-    EXPECT_EQ(seen.toStdString() + end, c.expected);
-    EXPECT_EQ(box.text.startsWith(u"Ok ho registrato"), isNew);
+    if (c.report) {
+        EXPECT_EQ(game.system.endings, std::vector<int>{1});
+        EXPECT_TRUE(box.style.icon == MsgBoxStyle::Icon::Critical && box.title == programTitle);
+        const QString named = box.text.section(u'«', 1).section(u'»', 0, 0);
+        EXPECT_EQ(named.toStdString(),
+                  (game.recordsFolder() + c.report->file.c_str()).toStdString());
+        EXPECT_EQ(box.text.section(u'»', 1).section(u'.', 0, 0).toStdString(),
+                  ": " + c.report->reason);
+    } else {
+        EXPECT_EQ(game.system.endings, std::vector<int>{0});
+    }
+
+    const Entries now = entries(game.recordsFolder());
+    if (c.newName)
+        EXPECT_EQ(now, (Entries{{"apari.txt", "40\r\n"}, {"pari.txt", *c.newName}}));
+    else
+        EXPECT_EQ(now, old);
+    EXPECT_EQ(box.text.startsWith(u"Ok ho registrato"), c.newName.has_value());
+    EXPECT_EQ(entries(elsewhere(game)), elsewhereBefore);
 }
 
 const QByteArray nul("50\0\x01\x02\r\n", 7);
@@ -115,38 +218,206 @@ const std::string odd = " Zoë🦊e\u0301\u05DE\u202E<b>x</b><img src=x><a href=
 INSTANTIATE_TEST_SUITE_P(
     BadInput, RecordFiles,
     ::testing::ValuesIn(std::vector<RecordCase>{
-        {"FolderMissing", "| new Anna\r\n"},
-        {"RegularFileInPlaceOfTheFolder", "reports «» old",
-         [](const Game &game) { std::ofstream(game.recordsFolder().chopped(1).toStdString()); }},
-        {"FolderForTheScore", "reports «apari.txt» old", put(Put::Folder, "apari.txt")},
-        {"FifoForTheScore", "reports «apari.txt» old", put(Put::Fifo, "apari.txt")},
-        {"Empty", "| new Anna\r\n", pair("", "")},
-        {"LineEndAlone", "\r\n|\r\n new Anna\r\n", pair("\r\n", "\r\n")},
-        {"Blanks", " \r\n|   new Anna\r\n", pair(" \r\n", "  ")},
-        {"GarbageText", "dodici\r\n|M new Anna\r\n", pair("dodici\r\n", "M")},
-        // A text that is no whole number is no record, though it starts with one beating 40.
-        {"BinaryWithNulBytes", (nul + '|' + nul + " new Anna\r\n").toStdString(), pair(nul, nul)},
-        {"InvalidUtf8", "\uFFFD50\r\n|Zo\uFFFD new Anna\r\n", pair("\37750\r\n", "Zo\xc3")},
-        {"LongLine", std::string(65536, '9') + "|M new Anna\r\n", pair(QByteArray(1e5, '9'), "M")},
+        RecordCase("FolderMissing").shows("", "").storesTheMatch("Anna\r\n"),
+        RecordCase("RegularFileInPlaceOfTheFolder")
+            .given([](const Game &game) { writeFile(game.recordsFolder().chopped(1), ""); })
+            .reports("", "non è una cartella")
+            .keepsTheOldPair(),
+        RecordCase("FolderALinkThatLoops")
+            .given([](const Game &game) {
+                QFile::link(game.recordsFolder().chopped(1), game.recordsFolder().chopped(1));
+            })
+            .reports("", "troppi collegamenti simbolici")
+            .keepsTheOldPair(),
+        // People move their data: the records folder may be a link, its files may not.
+        RecordCase("FolderALinkToAnother")
+            .given([](const Game &game) {
+                QDir().mkpath(game.dataHome.path() + "/spostata");
+                QFile::link(game.dataHome.path() + "/spostata", game.recordsFolder().chopped(1));
+                game.writeRecord("12\r\n", "Ada\r\n");
+            })
+            .shows("12\r\n", "Ada\r\n")
+            .storesTheMatch("Anna\r\n"),
+        RecordCase("FolderForTheScore")
+            .given(put(Put::Folder, "apari.txt"))
+            .reports("apari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("FifoForTheScore")
+            .given(put(Put::Fifo, "apari.txt"))
+            .reports("apari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("Empty").given(pair("", "")).shows("", "").storesTheMatch("Anna\r\n"),
+        RecordCase("LineEndAlone")
+            .given(pair("\r\n", "\r\n"))
+            .shows("\r\n", "\r\n")
+            .storesTheMatch("Anna\r\n"),
+        RecordCase("Blanks")
+            .given(pair(" \r\n", "  "))
+            .shows(" \r\n", "  ")
+            .storesTheMatch("Anna\r\n"),
+        RecordCase("GarbageText")
+            .given(pair("dodici\r\n", "M"))
+            .shows("dodici\r\n", "M")
+            .storesTheMatch("Anna\r\n"),
+        // A text that is no number is no record, though it starts with one beating 40.
+        RecordCase("BinaryWithNulBytes")
+            .given(pair(nul, nul))
+            .shows(nul.toStdString(), nul.toStdString())
+            .storesTheMatch("Anna\r\n"),
+        RecordCase("InvalidUtf8")
+            .given(pair("\37750\r\n", "Zo\xc3"))
+            .shows("\uFFFD50\r\n", "Zo\uFFFD")
+            .storesTheMatch("Anna\r\n"),
+        RecordCase("LongLine")
+            .given(pair(QByteArray(1e5, '9'), "M"))
+            .shows(std::string(65536, '9'), "M")
+            .keepsTheOldPair(),
         // Only the first 64 KiB are read and shown: still the record 50, which 40 does not beat.
-        {"TenMegabytes", "50" + std::string(65534, ' ') + '|' + std::string(65536, 'x') + " old",
-         pair("50" + QByteArray(1e7, ' '), QByteArray(1e7, 'x'))},
-        {"CarriageReturnAlone", "50\r|M\r old", pair("50\r", "M\r")},
-        {"LineFeedAlone", "40\n|M\n old", pair("40\n", "M\n")},
-        {"SeveralLines", "50\r\n6\r\n|M\r\nL\r\n new Anna\r\n", pair("50\r\n6\r\n", "M\r\nL\r\n")},
-        {"NameEmpty", "| new \r\n", none, none, ""},
-        {"NameBlanksOnly", "| new   \r\n", none, none, "  "},
+        RecordCase("TenMegabytes")
+            .given(pair("50" + QByteArray(1e7, ' '), QByteArray(1e7, 'x')))
+            .shows("50" + std::string(65534, ' '), std::string(65536, 'x'))
+            .keepsTheOldPair(),
+        RecordCase("CarriageReturnAlone")
+            .given(pair("50\r", "M\r"))
+            .shows("50\r", "M\r")
+            .keepsTheOldPair(),
+        RecordCase("LineFeedAlone")
+            .given(pair("40\n", "M\n"))
+            .shows("40\n", "M\n")
+            .keepsTheOldPair(),
+        RecordCase("SeveralLines")
+            .given(pair("50\r\n6\r\n", "M\r\nL\r\n"))
+            .shows("50\r\n6\r\n", "M\r\nL\r\n")
+            .storesTheMatch("Anna\r\n"),
+        // Any number is a record of its value: beyond the game's range none can beat it.
+        RecordCase("ElevenNines")
+            .given(pair("99999999999\r\n", "M\r\n"))
+            .shows("99999999999\r\n", "M\r\n")
+            .keepsTheOldPair(),
+        RecordCase("BeyondThirtyTwoBits")
+            .given(pair("2147483648\r\n", "M\r\n"))
+            .shows("2147483648\r\n", "M\r\n")
+            .keepsTheOldPair(),
+        RecordCase("DecimalAbove")
+            .given(pair("40.5\r\n", "M\r\n"))
+            .shows("40.5\r\n", "M\r\n")
+            .keepsTheOldPair(),
+        RecordCase("Exponent")
+            .given(pair("1e3\r\n", "M\r\n"))
+            .shows("1e3\r\n", "M\r\n")
+            .keepsTheOldPair(),
+        RecordCase("DecimalBelow")
+            .given(pair("39.5\r\n", "M\r\n"))
+            .shows("39.5\r\n", "M\r\n")
+            .storesTheMatch("Anna\r\n"),
+        RecordCase("NameEmpty").playedBy("").shows("", "").storesTheMatch("\r\n"),
+        RecordCase("NameBlanksOnly").playedBy("  ").shows("", "").storesTheMatch("  \r\n"),
         // Ten thousand characters; emoji, combining marks, right-to-left text, markup and control
         // characters, all shown and stored as typed.
-        {"LongName", "| new " + std::string(1e4, 'n') + "\r\n", none, none, QString(1e4, 'n')},
-        {"NameKeptLiterally", "| new " + odd + "\r\n", none, none, QString(odd.c_str())},
+        RecordCase("LongName")
+            .playedBy(QString(1e4, 'n'))
+            .shows("", "")
+            .storesTheMatch(std::string(1e4, 'n') + "\r\n"),
+        RecordCase("NameKeptLiterally")
+            .playedBy(QString::fromStdString(odd))
+            .shows("", "")
+            .storesTheMatch(odd + "\r\n"),
         // The name file holds one line: each line break pasted into the name is stored as a blank.
-        {"NameWithLineBreaks", "| new   A  B C \r\n", none, none, "\r\nA\r\nB\nC\r"},
-        {"ScoreTemporaryFails", "| reports «apari.txt» old", none, put(Put::Link, "apari.txt")},
-        {"ScoreRenameFails", "| reports «apari.txt» old", none, put(Put::Chain, "apari.txt")},
-        {"NameTemporaryFails", "| reports «pari.txt» old", none, put(Put::Link, "pari.txt")},
-        {"NameRenameFails", "| reports «pari.txt» old", none, put(Put::Chain, "pari.txt")},
-        {"JournalBlocked", "| reports «record.new» old", none, put(Put::Folder, "record.new")}}),
+        RecordCase("NameWithLineBreaks")
+            .playedBy("\r\nA\r\nB\nC\r")
+            .shows("", "")
+            .storesTheMatch("  A  B C \r\n"),
+        // A link is never followed, to the player's file elsewhere or to one not there yet.
+        RecordCase("ScoreLinkedElsewhere")
+            .given(both(pair("50\r\n", "M\r\n"), put(Put::LinkElsewhere, "apari.txt")))
+            .reports("apari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("ScoreLinkedToNothingElsewhere")
+            .given(put(Put::DanglingLinkElsewhere, "apari.txt"))
+            .reports("apari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("NameLinkedToNothingElsewhere")
+            .given(both(pair("50\r\n", "M\r\n"), put(Put::DanglingLinkElsewhere, "pari.txt")))
+            .reports("pari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("ScoreLinkedElsewhereWhilePlaying")
+            .whilePlaying(put(Put::LinkElsewhere, "apari.txt"))
+            .shows("", "")
+            .reports("apari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("NameLinkedElsewhereWhilePlaying")
+            .whilePlaying(put(Put::LinkElsewhere, "pari.txt"))
+            .shows("", "")
+            .reports("pari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("NameLinkedToNothingElsewhereWhilePlaying")
+            .whilePlaying(put(Put::DanglingLinkElsewhere, "pari.txt"))
+            .shows("", "")
+            .reports("pari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("JournalLinkedElsewhere")
+            .given(both(pair("50\r\n", "M\r\n"), put(Put::LinkElsewhere, "record.new")))
+            .reports("record.new", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("JournalLinkedToNothingElsewhereWhilePlaying")
+            .whilePlaying(put(Put::DanglingLinkElsewhere, "record.new"))
+            .shows("", "")
+            .reports("record.new", notRegular)
+            .keepsTheOldPair(),
+        // Two empty lines are no pair: the journal is dropped and the stored pair stays whole.
+        RecordCase("JournalOfEmptyLines")
+            .given(both(pair("50\r\n", "M\r\n"),
+                        [](const Game &game) {
+                            writeFile(game.recordsFolder() + "record.new", "\r\n\r\n");
+                        }))
+            .shows("50\r\n", "M\r\n")
+            .keepsTheOldPair(),
+        // The lock is judged at once: a link is reported, an empty file is no game's lock.
+        RecordCase("LockLinkedToNothingElsewhere")
+            .given(put(Put::DanglingLinkElsewhere, "record.lock"))
+            .reports("record.lock", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("LockLinkedElsewhere")
+            .given(put(Put::LinkElsewhere, "record.lock"))
+            .reports("record.lock", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("LockFifo")
+            .given(put(Put::Fifo, "record.lock"))
+            .reports("record.lock", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("LockFolder")
+            .given(put(Put::Folder, "record.lock"))
+            .reports("record.lock", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("LockEmpty")
+            .given(put(Put::Empty, "record.lock"))
+            .shows("", "")
+            .storesTheMatch("Anna\r\n"),
+        RecordCase("ScoreTemporaryFails")
+            .whilePlaying(put(Put::LoopingLink, "apari.txt"))
+            .shows("", "")
+            .reports("apari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("ScoreRenameFails")
+            .whilePlaying(put(Put::Chain, "apari.txt"))
+            .shows("", "")
+            .reports("apari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("NameTemporaryFails")
+            .whilePlaying(put(Put::LoopingLink, "pari.txt"))
+            .shows("", "")
+            .reports("pari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("NameRenameFails")
+            .whilePlaying(put(Put::Chain, "pari.txt"))
+            .shows("", "")
+            .reports("pari.txt", notRegular)
+            .keepsTheOldPair(),
+        RecordCase("JournalBlocked")
+            .whilePlaying(put(Put::Folder, "record.new"))
+            .shows("", "")
+            .reports("record.new", notRegular)
+            .keepsTheOldPair()}),
     [](const auto &row) { return std::string(row.param.name); });
 
 // ---- Sound files: whatever stands where a sound should be ---------------------------------------

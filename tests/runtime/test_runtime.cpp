@@ -46,9 +46,11 @@ TEST(QtDialogs, BoxesShowPlainTextAnswerAsAskedAndLetTimersTick)
     QSignalSpy ticks(&timer, &QTimer::timeout);
     timer.start(5);
     answerSoon(Qt::Key_Return, {});
-    EXPECT_EQ(QtDialogs().messageBox("<b>x", MsgBox::YesNo | MsgBox::DefaultButton2, "T"), 7);
+    const MsgBoxStyle noByDefault{MsgBoxStyle::Buttons::YesNo, MsgBoxStyle::Icon::None,
+                                  MsgBoxStyle::Default::Second};
+    EXPECT_EQ(QtDialogs().messageBox("<b>x", noByDefault, "T"), MsgBoxAnswer::No);
     answerSoon(Qt::Key_Return, {});
-    EXPECT_EQ(QtDialogs().messageBox("<b>x", MsgBox::YesNo, {}), 6);
+    EXPECT_EQ(QtDialogs().messageBox("<b>x", {MsgBoxStyle::Buttons::YesNo}, {}), MsgBoxAnswer::Yes);
     answerSoon(Qt::Key_Return, " Anna ");
     EXPECT_EQ(QtDialogs().inputBox("?"), " Anna ");
     answerSoon(Qt::Key_Escape, "Anna");

@@ -70,17 +70,17 @@ struct FakeForm final : Form {
 struct ScriptedDialogs final : Dialogs {
     struct Box {
         QString text;
-        int style;
+        MsgBoxStyle style;
         QString title;
     };
 
-    int messageBox(const QString &text, int style, const QString &title) override
+    MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style, const QString &title) override
     {
         boxes.push_back({text, style, title});
         for (const auto &[start, action] : whileOpen)
             if (text.startsWith(start))
                 action();
-        return answers.isEmpty() ? MsgBox::Ok : answers.takeFirst();
+        return answers.isEmpty() ? MsgBoxAnswer::Ok : answers.takeFirst();
     }
     QString inputBox(const QString &prompt) override
     {
@@ -88,10 +88,10 @@ struct ScriptedDialogs final : Dialogs {
         return names.isEmpty() ? QString() : names.takeFirst();
     }
 
-    QStringList names;      // answers to the name box; none gives the empty text
-    QList<int> answers;     // answers to message boxes; none gives OK
-    std::vector<Box> boxes; // every message box shown
-    QStringList prompts;    // every input box shown
+    QStringList names;           // answers to the name box; none gives the empty text
+    QList<MsgBoxAnswer> answers; // answers to message boxes; none gives OK
+    std::vector<Box> boxes;      // every message box shown
+    QStringList prompts;         // every input box shown
     // Runs while a message box whose text starts with the given text is open.
     std::vector<std::pair<QString, std::function<void()>>> whileOpen;
 };

@@ -1,6 +1,5 @@
 // The rules of the game on stand-ins: start-up, play, the match clock, leaving and a new game.
 #include "game.h"
-#include "table/bands.h"
 
 #include <gtest/gtest.h>
 
@@ -70,14 +69,6 @@ TEST(StartUp, DealsTargetNumbersOfTheirKindAndRangeThatVaryAlthoughReseededFromZ
     for (const auto &[button, low, high] : deals)
         EXPECT_TRUE(seen[button].count(low) && seen[button].count(high) &&
                     seen[button].size() > 50);
-}
-
-TEST(StartUp, BandsRunFromTheQuestionsRedAndGreenToFullBlue)
-{
-    EXPECT_EQ(bandColour(0, 9, 9), 0xB4B4u);
-    EXPECT_EQ(bandColour(255, 9, 9), 0xFFB4B4u);
-    EXPECT_EQ(bandColour(0, 1, 0), 0x14u);
-    EXPECT_EQ(bandColour(255, 1, 0), 0xFF0014u);
 }
 
 TEST(StartUp, RecordsFolderThatCannotBeCreatedReportsTheErrorAndNothingRunsAfter)
@@ -260,7 +251,7 @@ TEST(Ending, CountdownBorrowsAndNothingRunsAfterLeavingOnThe901stTickInsideAnoth
         EXPECT_EQ(game.vars().secondsLeft, 0);
         EXPECT_TRUE(game.system.endings.empty());
 
-        game.dialogs.answers = {MsgBox::Ok, MsgBox::Ok, MsgBox::Yes};
+        game.dialogs.answers = {MsgBoxAnswer::Ok, MsgBoxAnswer::Ok, MsgBoxAnswer::Yes};
         qsizetype logged = -1;
         const auto tickNow = [&] { tick(game); };
         // Ticks go on while the goodbye box is open too: the leaving runs once. The
@@ -301,7 +292,7 @@ TEST(Ending, MinimizedCaptionNoAndYesToANewGameAndClosingThatStoresNothing)
     for (auto kept : shownNums)
         game.vars().*kept = 77;
     const auto logged = game.form.log.size();
-    game.dialogs.answers = {MsgBox::No, MsgBox::Yes};
+    game.dialogs.answers = {MsgBoxAnswer::No, MsgBoxAnswer::Yes};
     game.tavola.menuChosen(MenuItem::Next);
     EXPECT_EQ(game.form.log.size(), logged);
     EXPECT_EQ(game.vars().score, 1);

@@ -102,13 +102,47 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
                                   "bare window", "disparicmd", "Next", "citta", "via", "Ciao"}));
 }
 
+struct BandCase {
+    const char *name;
+    int firstFactor, secondFactor;
+    QRgb top, bottom; // written &HBBGGRR in the game's own terms
+};
+
+TEST(Bands, RunFromTheQuestionsRedAndGreenToFullBlue)
+{
+    const BandCase cases[] = {
+        {"both factors 9", 9, 9, qRgb(0xB4, 0xB4, 0x00), qRgb(0xB4, 0xB4, 0xFF)},
+        {"1 by 0, almost black to blue", 1, 0, qRgb(0x14, 0x00, 0x00), qRgb(0x14, 0x00, 0xFF)},
+        {"3 by 5", 3, 5, qRgb(60, 100, 0), qRgb(60, 100, 255)},
+    };
+    TavolaWindow window;
+    for (const BandCase &band : cases) {
+        window.paintBands(band.firstFactor, band.secondFactor);
+        const QImage &painted = window.background();
+        ASSERT_EQ(painted.size(), QSize(608, 672)) << "the client area, before the first show";
+        EXPECT_EQ(painted.pixel(0, 0), band.top) << band.name;
+        EXPECT_EQ(painted.pixel(607, 671), band.bottom) << band.name;
+        // 256 bands over 672 rows: the second band covers rows 2 to 4.
+        EXPECT_EQ(qBlue(painted.pixel(300, 3)), 1) << band.name;
+    }
+}
+
+TEST(Bands, MenuAndClientSizeComeWithTheWindowControlsOnlyWithLoading)
+{
+    TavolaWindow window;
+    EXPECT_EQ(window.centralWidget()->size(), QSize(608, 672));
+    EXPECT_EQ(window.menuBar()->actions().size(), 4);
+    EXPECT_EQ(window.widget(C::cmdExit), nullptr);
+    window.load();
+    EXPECT_EQ(window.centralWidget()->size(), QSize(608, 672));
+    EXPECT_EQ(window.menuBar()->actions().size(), 4) << "the menu is built once";
+    EXPECT_NE(window.widget(C::cmdExit), nullptr);
+}
+
 TEST_F(Window, BandsFillTheClientAreaSetTheUnitsAndOnlyChangesRepaint)
 {
     window.paintBands(3, 5);
     const QImage painted = window.background();
-    ASSERT_EQ(painted.size(), QSize(608, 672)) << "the client area, before the first show";
-    EXPECT_EQ(painted.pixel(0, 0), qRgb(60, 100, 0));
-    EXPECT_EQ(painted.pixel(607, 671), qRgb(60, 100, 255));
     // Pixels across, 512ths of the height down.
     window.setLeft(C::paricmd, 100);
     window.setTop(C::paricmd, 256);

@@ -1,0 +1,25 @@
+// The standard error report: a file that could not be created, opened, read or written, and the
+// Italian text that names it.
+#pragma once
+
+#include <QString>
+
+namespace zarvento {
+
+struct FileError {
+    enum class Action { Create, Open, Read, Write };
+    Action action;
+    QString path;
+    QString reason;
+};
+
+// The Italian text of the error report: what failed, on which file, and why.
+QString errorReportText(const FileError &error);
+
+// Why a file operation failed, from the system's error number: Italian for the usual causes, the
+// system's own text for the rest.
+QString failureReason(int systemError);
+// The same for a failure that Qt reports only as the system's text for its cause.
+QString failureReason(const QString &systemText);
+
+} // namespace zarvento
