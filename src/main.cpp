@@ -26,12 +26,12 @@ int main(int argc, char *argv[])
     int status = 0;
     {
         zarvento::SdlVoice voice;
-        zarvento::QtDialogs dialogs;
         zarvento::QtSystem system;
         zarvento::MixingRandom random(static_cast<std::uint64_t>(
             std::chrono::steady_clock::now().time_since_epoch().count()));
         zarvento::TavolaWindow window;
         QApplication::setWindowIcon(window.windowIcon());
+        zarvento::QtDialogs dialogs(&window);
 
         zarvento::Tavola tavola(window, dialogs, random, voice, system);
         window.setEvents(&tavola);

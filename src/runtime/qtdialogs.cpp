@@ -1,6 +1,8 @@
 // The message and input boxes as Qt dialog objects, always showing their text as plain text.
 #include "runtime/qtdialogs.h"
 
+#include "runtime/heldkeys.h"
+
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -26,9 +28,15 @@ QMessageBox::Icon iconFor(MsgBoxStyle::Icon icon)
 
 } // namespace
 
+// A minimized window would take its boxes out of sight with it.
+QWidget *QtDialogs::parentForBox() const
+{
+    return owner_ != nullptr && owner_->isVisible() && !owner_->isMinimized() ? owner_ : nullptr;
+}
+
 MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const QString &title)
 {
-    QMessageBox box;
+    QMessageBox box(parentForBox());
     box.setWindowTitle(title.isEmpty() ? programTitle : title);
     // A name or a record file's content may look like markup; it is shown as typed.
     box.setTextFormat(Qt::PlainText);
@@ -52,6 +60,7 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
         grid->addItem(new QSpacerItem(titleWidth, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
 
+    HeldKeys heldKeys(&box);
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     if (!clicked) // the program ended while the box was open
@@ -68,7 +77,7 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
 
 QString QtDialogs::inputBox(const QString &prompt)
 {
-    QInputDialog dialog;
+    QInputDialog dialog(parentForBox());
     dialog.setWindowTitle(programTitle);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
@@ -77,6 +86,7 @@ QString QtDialogs::inputBox(const QString &prompt)
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
     for (QLabel *label : dialog.findChildren<QLabel *>())
         label->setTextFormat(Qt::PlainText);
+    HeldKeys heldKeys(&dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

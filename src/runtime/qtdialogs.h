@@ -9,8 +9,17 @@ namespace zarvento {
 
 class QtDialogs final : public Dialogs {
 public:
+    // While owner (the game window) is in sight, boxes open centred over it and belong to it;
+    // otherwise, as at start before there is a window, in the middle of the screen.
+    explicit QtDialogs(QWidget *owner = nullptr) : owner_(owner) {}
+
     MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style, const QString &title) override;
     QString inputBox(const QString &prompt) override;
+
+private:
+    QWidget *parentForBox() const;
+
+    QWidget *owner_;
 };
 
 } // namespace zarvento

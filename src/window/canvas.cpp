@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Zarvento contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window's client area: the band-painted background, and clicks on the bare window.
+// The window's client area: the band-painted background, even hits fading on it, and clicks on
+// the bare window.
 #include "window/canvas.h"
 
+#include "table/targets.h"
 #include "window/layout.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVariantAnimation>
 
 #include <algorithm>
 
@@ -16,6 +19,7 @@ namespace zarvento {
 namespace {
 
 constexpr int bandCount = 256;
+constexpr int hitFadeMs = 200;
 
 // Red 20 x first factor, green 20 x second factor, blue the band's index (top 0, bottom 255).
 constexpr Colour bandColour(int band, int firstFactor, int secondFactor)
@@ -36,6 +40,9 @@ Canvas::Canvas(QWidget *parent) : QWidget(parent)
 void Canvas::clearBackground()
 {
     background_ = QImage();
+    for (const Hit &hit : hits_)
+        delete hit.fade;
+    hits_.clear();
     update();
 }
 
@@ -62,17 +69,41 @@ int Canvas::paintBands(int firstFactor, int secondFactor)
     return height;
 }
 
+void Canvas::showHit(const QRect &place)
+{
+    auto *fade = new QVariantAnimation(this);
+    fade->setObjectName(QStringLiteral("hit"));
+    fade->setStartValue(1.0);
+    fade->setEndValue(0.0);
+    fade->setDuration(hitFadeMs);
+    connect(fade, &QVariantAnimation::valueChanged, this, [this, place] { update(place); });
+    connect(fade, &QAbstractAnimation::finished, this, [this, fade, place] {
+        hits_.erase(std::remove_if(hits_.begin(), hits_.end(),
+                                   [fade](const Hit &hit) { return hit.fade == fade; }),
+                    hits_.end());
+        fade->deleteLater();
+        update(place);
+    });
+    hits_.push_back({place, fade});
+    fade->start();
+    update(place);
+}
+
 void Canvas::paintEvent(QPaintEvent *)
 {
-    if (background_.isNull())
-        return;
     QPainter painter(this);
-    painter.drawImage(0, 0, background_);
+    if (!background_.isNull())
+        painter.drawImage(0, 0, background_);
+    // Above the bands, beneath every control and label.
+    for (const Hit &hit : hits_) {
+        painter.setOpacity(hit.fade->currentValue().toDouble());
+        painter.fillRect(hit.place, fromBgr(flashGreen));
+    }
 }
 
 bool Canvas::isBare(const QPoint &point) const
 {
-    // Hidden controls are not found; a visible but disabled one still covers the ground.
+    // Neither hidden controls nor disabled ones are found: both let clicks through.
     return rect().contains(point) && childAt(point) == nullptr;
 }
 

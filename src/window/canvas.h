@@ -1,11 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Zarvento contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window's client area: the band-painted background, and clicks on the bare window.
+// The window's client area: the band-painted background, even hits fading on it, and clicks on
+// the bare window.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+
+#include <vector>
+
+class QVariantAnimation;
 
 namespace zarvento {
 
@@ -19,6 +24,8 @@ public:
     void clearBackground();
     // Paints the 256 bands of a question over the whole client area; returns the height painted.
     int paintBands(int firstFactor, int secondFactor);
+    // A green square over the bands at place, fading out within a fifth of a second.
+    void showHit(const QRect &place);
 
 signals:
     void bareClicked();
@@ -29,9 +36,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    struct Hit {
+        QRect place;
+        QVariantAnimation *fade;
+    };
+
     bool isBare(const QPoint &point) const;
 
     QImage background_;
+    std::vector<Hit> hits_;
     bool pressedOnBare_ = false;
 };
 

@@ -104,6 +104,11 @@ BuiltControl buildControl(const ControlRow &row, QWidget *parent, const ControlP
     }
 
     widget->setEnabled(!row.has(Flag::Disabled));
+    // A disabled control is passed over when finding what was clicked, so the click reaches the
+    // window beneath it: a click on the greyed "Clicca per iniziare" starts play. A label keeps
+    // its clicks.
+    if (built.label == nullptr)
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents, row.has(Flag::Disabled));
     // A child created on a window already shown stays hidden until told otherwise.
     widget->setVisible(!row.has(Flag::Hidden));
     return built;

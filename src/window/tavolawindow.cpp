@@ -1,6 +1,7 @@
 // The game window Tavola on screen: its controls, band-painted background, timers and menu bar.
 #include "window/tavolawindow.h"
 
+#include "table/targets.h"
 #include "window/art.h"
 #include "window/canvas.h"
 #include "window/controls.h"
@@ -25,6 +26,11 @@ constexpr int scaleHeight = 512;
 std::size_t index(MenuItem item)
 {
     return static_cast<std::size_t>(item);
+}
+
+std::size_t index(Control control)
+{
+    return static_cast<std::size_t>(control);
 }
 
 } // namespace
@@ -126,7 +132,7 @@ void TavolaWindow::buildControls()
 {
     for (const ControlRow &row : layoutTable()) {
         const Control control = row.control;
-        BuiltControl &built = controls_[static_cast<std::size_t>(control)];
+        BuiltControl &built = controls_[index(control)];
         built = buildControl(row, canvas_, pointers_);
         if (auto *button = qobject_cast<QAbstractButton *>(built.widget)) {
             connect(button, &QAbstractButton::clicked, this, [this, control] {
@@ -169,6 +175,7 @@ void TavolaWindow::discardControls()
             qtimer = nullptr;
         }
     }
+    hitGreen_.reset();
     canvas_->clearBackground();
     bandHeight_.reset();
 }
@@ -220,6 +227,8 @@ void TavolaWindow::setBackColour(Control control, Colour colour)
     const BuiltControl &entry = slot(control);
     if (entry.button != nullptr) {
         entry.button->setBackColour(colour);
+        if (colour == flashGreen && isVisible(control))
+            hitGreen_.set(index(control));
         return;
     }
     if (entry.widget == nullptr)
@@ -240,8 +249,15 @@ bool TavolaWindow::isVisible(Control control) const
 
 void TavolaWindow::setVisible(Control control, bool visible)
 {
-    if (QWidget *target = slot(control).widget)
-        target->setVisible(visible);
+    QWidget *target = slot(control).widget;
+    if (target == nullptr)
+        return;
+    // An even hit turns its target green and hides it in the same handler, before the green is
+    // ever painted: the window shows the green fading where the target was.
+    if (!visible && hitGreen_.test(index(control)) && !target->isHidden())
+        canvas_->showHit(target->geometry());
+    hitGreen_.reset(index(control));
+    target->setVisible(visible);
 }
 
 void TavolaWindow::setLeft(Control control, float left)

@@ -1,6 +1,7 @@
 // The game window Tavola on screen: its controls, band-painted background, timers and menu bar.
 #pragma once
 
+#include "runtime/heldkeys.h"
 #include "table/form.h"
 #include "window/controlfactory.h"
 
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <bitset>
 #include <optional>
 
 class QAction;
@@ -78,6 +80,9 @@ private:
     Canvas *canvas_;
     ControlPointers pointers_;
     std::array<BuiltControl, controlCount> controls_{};
+    // Targets set to the hit's green while in sight, and not hidden or shown since.
+    std::bitset<controlCount> hitGreen_;
+    HeldKeys heldKeys_{this};
     std::array<QTimer *, 2> timers_{};
     std::array<QAction *, 7> menu_{};
     // The client height at the last band painting; none while places are still in twips.

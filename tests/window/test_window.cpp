@@ -1,4 +1,6 @@
-// The real game window, headless: first sight, keys, clicks and menus, bands and units, reload.
+// The real game window, headless: first sight, keys, clicks and menus, bands and units, reload,
+// held keys and the even hit's green.
+#include "keys.h"
 #include "window/fonts.h"
 #include "window/tavolawindow.h"
 
@@ -6,6 +8,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QVariantAnimation>
 
 #include <gtest/gtest.h>
 
@@ -82,7 +85,8 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
     window.setVisible(C::disparicmd, true);
     at(C::disparicmd)->setFocus();
     QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
-    // Bare ground, under the hidden paricmd1, on Label6, on the disabled cmdNext, on disparicmd.
+    // Bare ground, under the hidden paricmd1, on Label6, on the disabled cmdNext (a click on the
+    // window, not on the button), on disparicmd.
     const QPoint points[] = {{300, 400}, {200, 300}, {200, 10}, {80, 30}, {420, 140}};
     for (QPoint point : points) {
         const QPoint inWindow = window.centralWidget()->mapTo(&window, point);
@@ -98,8 +102,9 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
     for (MenuItem item : {MenuItem::citta, MenuItem::via, MenuItem::Ciao})
         window.menuAction(item)->trigger();
     EXPECT_EQ(titles.join('|'), "www.example.org/zarvento|Zarvento - gli autori|Nuovo gioco|Help");
-    EXPECT_EQ(heard, QStringList({"cmdExit", "cmdExit", "cmdExit", "cmdExit", "bare window",
-                                  "bare window", "disparicmd", "Next", "citta", "via", "Ciao"}));
+    EXPECT_EQ(heard,
+              QStringList({"cmdExit", "cmdExit", "cmdExit", "cmdExit", "bare window", "bare window",
+                           "bare window", "disparicmd", "Next", "citta", "via", "Ciao"}));
 }
 
 struct BandCase {
@@ -177,6 +182,105 @@ TEST_F(Window, UnloadDropsControlsAndStopsTimersThenLoadBuildsTheDesignAfresh)
     window.load();
     EXPECT_EQ(window.caption(C::cmdExit), QStringLiteral("E&xit"));
     EXPECT_TRUE(window.isTimerEnabled(Timer::Timer1) && !window.isTimerEnabled(Timer::Timer2));
+}
+
+struct HeldKeyCase {
+    const char *name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+TEST_F(Window, AHeldKeyClicksTheFocusedButtonOnce)
+{
+    const HeldKeyCase cases[] = {
+        {"Enter", Qt::Key_Return, Qt::NoModifier},
+        {"space bar", Qt::Key_Space, Qt::NoModifier},
+        {"Alt+X", Qt::Key_X, Qt::AltModifier},
+    };
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ulong time = 1000;
+    for (const HeldKeyCase &held : cases) {
+        heard.clear();
+        QWidget *focused = window.focusWidget();
+        ASSERT_EQ(focused, at(C::cmdExit));
+        testing::sendKey(focused, held.key, {QEvent::KeyPress, time, false}, held.modifiers);
+        testing::sendAll(focused, held.key, testing::heldFrom(time), held.modifiers);
+        EXPECT_EQ(heard, QStringList{"cmdExit"}) << held.name;
+        time += 10000;
+    }
+}
+
+struct HitCase {
+    const char *name;
+    std::vector<Colour> coloursBeforeHiding;
+    std::vector<Colour> coloursWhileHidden;
+    bool flashes;
+};
+
+// A hit as the rules do it: the target's back colours, then hidden, then more colours.
+TEST_F(Window, AnEvenHitFadesGreenWhereTheTargetWasAndNothingElseDoes)
+{
+    const Colour green = 0x00FF00, red = 0x0000FF, cyan = 0xFFFF00;
+    const HitCase cases[] = {
+        {"even hit", {green, green, green, cyan}, {}, true},
+        {"odd hit", {red, red}, {cyan}, false},
+        {"the motion hides it", {}, {}, false},
+        {"cyan, as every question gives paricmd2", {cyan}, {}, false},
+    };
+    window.show();
+    window.paintBands(1, 0);
+    window.setLeft(C::paricmd, 100);
+    window.setTop(C::paricmd, 256);
+    const QRect place = at(C::paricmd)->geometry();
+    ASSERT_EQ(place.topLeft(), QPoint(100, 336));
+    QWidget *canvas = window.centralWidget();
+    const auto pixelAt = [canvas](QPoint point) { return canvas->grab().toImage().pixel(point); };
+    const QPoint inside = place.center();
+    const QRgb bandInside = window.background().pixel(inside);
+
+    for (const HitCase &hit : cases) {
+        window.setVisible(C::paricmd, true);
+        for (Colour colour : hit.coloursBeforeHiding)
+            window.setBackColour(C::paricmd, colour);
+        window.setVisible(C::paricmd, false);
+        for (Colour colour : hit.coloursWhileHidden)
+            window.setBackColour(C::paricmd, colour);
+
+        const QImage shown = canvas->grab().toImage();
+        for (QPoint corner : {place.topLeft(), place.bottomRight()}) {
+            const QRgb band = window.background().pixel(corner);
+            EXPECT_EQ(shown.pixel(corner), hit.flashes ? qRgb(0, 255, 0) : band) << hit.name;
+        }
+        for (QPoint outside : {place.topLeft() - QPoint(1, 0), place.bottomRight() + QPoint(0, 1)})
+            EXPECT_EQ(shown.pixel(outside), window.background().pixel(outside)) << hit.name;
+        const auto fades = canvas->findChildren<QVariantAnimation *>(QStringLiteral("hit"));
+        ASSERT_EQ(fades.size(), hit.flashes ? 1 : 0) << hit.name;
+        if (!hit.flashes)
+            continue;
+
+        // It takes no clicks: the bare window has them.
+        heard.clear();
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          canvas->mapTo(&window, inside));
+        EXPECT_EQ(heard, QStringList{"bare window"});
+
+        fades.front()->setCurrentTime(100);
+        const int halfway = qGreen(pixelAt(inside));
+        EXPECT_TRUE(halfway > 64 && halfway < 192) << "half faded: " << halfway;
+        fades.front()->setCurrentTime(200);
+        EXPECT_EQ(pixelAt(inside), bandInside) << "gone within a fifth of a second";
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // A hit while another still fades shows both; a load clears them.
+    for (Control target : {C::paricmd, C::paricmd1}) {
+        window.setVisible(target, true);
+        window.setBackColour(target, green);
+        window.setVisible(target, false);
+    }
+    EXPECT_EQ(canvas->findChildren<QVariantAnimation *>(QStringLiteral("hit")).size(), 2);
+    window.load();
+    EXPECT_TRUE(canvas->findChildren<QVariantAnimation *>(QStringLiteral("hit")).isEmpty());
 }
 
 } // namespace
