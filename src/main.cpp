@@ -2,6 +2,7 @@
 #include "runtime/qtdialogs.h"
 #include "runtime/qtsystem.h"
 #include "runtime/random.h"
+#include "runtime/translations.h"
 #include "sound/sdlvoice.h"
 #include "table/tavola.h"
 #include "window/fonts.h"
@@ -22,6 +23,8 @@ int main(int argc, char *argv[])
     // box of a new game) must not end it when they close.
     QApplication::setQuitOnLastWindowClosed(false);
     zarvento::installFontSubstitutions();
+    // Before any text is shown: the player's language, or Italian.
+    const zarvento::Translations translations;
 
     int status = 0;
     {

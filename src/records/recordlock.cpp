@@ -6,6 +6,7 @@
 
 #include "records/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
@@ -52,7 +53,8 @@ std::optional<FileError> RecordLock::take(const QString &path)
             return recordFailure(FileError::Action::Write, path, failureReason(systemError));
         if (deadline.hasExpired())
             return recordFailure(FileError::Action::Write, path,
-                                 QStringLiteral("è bloccato da un'altra copia del gioco"));
+                                 QCoreApplication::translate(
+                                     "ErrorReport", "è bloccato da un'altra copia del gioco"));
         QThread::msleep(lockRetryMs);
     }
     return std::nullopt;

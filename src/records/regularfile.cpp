@@ -4,6 +4,7 @@
 // Opening a file of the records folder only when it is a regular file, and logging what fails.
 #include "records/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,7 +27,8 @@ FileError recordFailure(FileError::Action action, const QString &path, const QSt
 
 FileError notRegularFailure(FileError::Action action, const QString &path)
 {
-    return recordFailure(action, path, QStringLiteral("non è un file normale"));
+    return recordFailure(action, path,
+                         QCoreApplication::translate("ErrorReport", "non è un file normale"));
 }
 
 bool isNotRegular(const QString &path)

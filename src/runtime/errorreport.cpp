@@ -1,6 +1,7 @@
-// The Italian text of the error report.
+// The text of the error report, in Italian or the player's language.
 #include "runtime/errorreport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -15,16 +16,16 @@ struct Reason {
     const char *text;
 };
 constexpr Reason usualReasons[] = {
-    {EACCES, "permesso negato"},
-    {EPERM, "operazione non permessa"},
-    {EROFS, "il disco è di sola lettura"},
-    {ENOSPC, "spazio esaurito sul disco"},
-    {EDQUOT, "quota del disco esaurita"},
-    {ENOENT, "il file o la cartella non esiste"},
-    {ENOTDIR, "non è una cartella"},
-    {EISDIR, "è una cartella"},
-    {ELOOP, "troppi collegamenti simbolici"},
-    {EIO, "errore di input/output"},
+    {EACCES, QT_TRANSLATE_NOOP("ErrorReport", "permesso negato")},
+    {EPERM, QT_TRANSLATE_NOOP("ErrorReport", "operazione non permessa")},
+    {EROFS, QT_TRANSLATE_NOOP("ErrorReport", "il disco è di sola lettura")},
+    {ENOSPC, QT_TRANSLATE_NOOP("ErrorReport", "spazio esaurito sul disco")},
+    {EDQUOT, QT_TRANSLATE_NOOP("ErrorReport", "quota del disco esaurita")},
+    {ENOENT, QT_TRANSLATE_NOOP("ErrorReport", "il file o la cartella non esiste")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("ErrorReport", "non è una cartella")},
+    {EISDIR, QT_TRANSLATE_NOOP("ErrorReport", "è una cartella")},
+    {ELOOP, QT_TRANSLATE_NOOP("ErrorReport", "troppi collegamenti simbolici")},
+    {EIO, QT_TRANSLATE_NOOP("ErrorReport", "errore di input/output")},
 };
 
 } // namespace
@@ -34,27 +35,34 @@ QString errorReportText(const FileError &error)
     QString what;
     switch (error.action) {
     case FileError::Action::Create:
-        what = QStringLiteral("Impossibile creare la cartella dei record «%1»");
+        what = QCoreApplication::translate("ErrorReport",
+                                           "Impossibile creare la cartella dei record «%1»");
         break;
     case FileError::Action::Open:
-        what = QStringLiteral("Impossibile aprire il file dei record «%1»");
+        what = QCoreApplication::translate("ErrorReport",
+                                           "Impossibile aprire il file dei record «%1»");
         break;
     case FileError::Action::Read:
-        what = QStringLiteral("Impossibile leggere il file dei record «%1»");
+        what = QCoreApplication::translate("ErrorReport",
+                                           "Impossibile leggere il file dei record «%1»");
         break;
     case FileError::Action::Write:
-        what = QStringLiteral("Impossibile scrivere il file dei record «%1»");
+        what = QCoreApplication::translate("ErrorReport",
+                                           "Impossibile scrivere il file dei record «%1»");
         break;
     }
+    //: The end of the error report, after the reason.
+    const QString ending =
+        QCoreApplication::translate("ErrorReport", ".\n\nIl gioco verrà chiuso.");
     return what.arg(QDir::toNativeSeparators(error.path)) + QStringLiteral(": ") + error.reason +
-           QStringLiteral(".\n\nIl gioco verrà chiuso.");
+           ending;
 }
 
 QString failureReason(int systemError)
 {
     for (const Reason &reason : usualReasons)
         if (reason.systemError == systemError)
-            return QString::fromUtf8(reason.text);
+            return QCoreApplication::translate("ErrorReport", reason.text);
     return qt_error_string(systemError);
 }
 
@@ -64,7 +72,7 @@ QString failureReason(const QString &systemText)
     // number: the same text identifies the number.
     for (const Reason &reason : usualReasons)
         if (systemText == qt_error_string(reason.systemError))
-            return QString::fromUtf8(reason.text);
+            return QCoreApplication::translate("ErrorReport", reason.text);
     return systemText;
 }
 

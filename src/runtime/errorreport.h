@@ -1,5 +1,5 @@
 // The standard error report: a file that could not be created, opened, read or written, and the
-// Italian text that names it.
+// text that names it, in the game's language.
 #pragma once
 
 #include <QString>
@@ -13,7 +13,7 @@ struct FileError {
     QString reason;
 };
 
-// The Italian text of the error report: what failed, on which file, and why.
+// The text of the error report, in the game's language: what failed, on which file, and why.
 QString errorReportText(const FileError &error);
 
 // Why a file operation failed, from the system's error number: Italian for the usual causes, the

@@ -3,11 +3,13 @@
 
 #include "runtime/heldkeys.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace zarvento {
 
@@ -24,6 +26,15 @@ QMessageBox::Icon iconFor(MsgBoxStyle::Icon icon)
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// Qt's translations give the standard buttons access keys ("&Sì"); the game's boxes have always
+// shown them without ("Sì"), answered with Enter and Escape.
+void removeAccessKeys(const QList<QAbstractButton *> &buttons)
+{
+    static const QRegularExpression mark(QStringLiteral("&(.)"));
+    for (QAbstractButton *button : buttons)
+        button->setText(button->text().replace(mark, QStringLiteral("\\1")));
 }
 
 } // namespace
@@ -46,13 +57,12 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
     if (style.buttons == MsgBoxStyle::Buttons::YesNo) {
         QPushButton *yes = box.addButton(QMessageBox::Yes);
         QPushButton *no = box.addButton(QMessageBox::No);
-        yes->setText(QStringLiteral("Sì"));
-        no->setText(QStringLiteral("No"));
         box.setDefaultButton(style.defaultButton == MsgBoxStyle::Default::Second ? no : yes);
         box.setEscapeButton(no);
     } else {
         box.setDefaultButton(box.addButton(QMessageBox::Ok));
     }
+    removeAccessKeys(box.buttons());
 
     // Wide enough for its whole title: the goodbye's date is read there.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
@@ -82,10 +92,10 @@ QString QtDialogs::inputBox(const QString &prompt)
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annulla"));
     for (QLabel *label : dialog.findChildren<QLabel *>())
         label->setTextFormat(Qt::PlainText);
+    for (const QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>())
+        removeAccessKeys(buttons->buttons());
     HeldKeys heldKeys(&dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

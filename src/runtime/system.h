@@ -10,7 +10,7 @@ public:
     virtual ~System() = default;
     // The folder of the program's executable, without a trailing separator.
     virtual QString programFolder() const = 0;
-    // Today's date in the system's short form.
+    // Today's date in the short form of the language the game speaks.
     virtual QString shortDate() const = 0;
     // Ends the program with this exit status once control is back in the event loop.
     virtual void endProgram(int status) = 0;

@@ -1,10 +1,10 @@
 // The game's voice on the desktop: plays the sound effects through SDL2_mixer, one at a time.
 #include "sound/sdlvoice.h"
 
+#include "sound/soundfile.h"
 #include "sound/soundfolder.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLoggingCategory>
 
 #include <SDL.h>
@@ -21,13 +21,17 @@ Q_LOGGING_CATEGORY(lcSound, "zarvento.sound")
 // Every sound goes to this one channel, so starting a sound cuts off the one before it.
 constexpr int channel = 0;
 
+// The game's three sounds: the shot of an even hit, the explosion of an odd one, the laser of a
+// click on the bare window.
+constexpr const char *soundFiles[] = {"sparo.wav", "esplosi.wav", "laser.wav"};
+
 } // namespace
 
-SdlVoice::SdlVoice() : SdlVoice(installedSoundFolder(QCoreApplication::applicationDirPath()))
+SdlVoice::SdlVoice() : SdlVoice(QCoreApplication::applicationDirPath())
 {
 }
 
-SdlVoice::SdlVoice(QString fallbackFolder) : fallbackFolder_(std::move(fallbackFolder))
+SdlVoice::SdlVoice(const QString &programFolder) : programFolder_(programFolder)
 {
 }
 
@@ -61,6 +65,21 @@ void SdlVoice::open()
     }
     Mix_AllocateChannels(channel + 1);
     open_ = true;
+    loadSounds();
+}
+
+void SdlVoice::loadSounds()
+{
+    const QString installed = installedSoundFolder(programFolder_);
+    for (const char *name : soundFiles) {
+        const QString path = programFolder_ + QStringLiteral("/suoni/") + QLatin1String(name);
+        const QString file = resolveSound(path, installed);
+        const LoadedSound sound = loadSound(file);
+        if (sound.chunk == nullptr)
+            qCWarning(lcSound, "No sound from %s: %s", qUtf8Printable(file),
+                      qUtf8Printable(sound.problem));
+        chunks_.insert(path, sound.chunk);
+    }
 }
 
 void SdlVoice::waitOpen()
@@ -99,9 +118,14 @@ void SdlVoice::play(const QString &path)
 {
     if (!isOpen())
         return;
-    Mix_Chunk *chunk = chunkFor(path);
-    if (chunk == nullptr || Mix_PlayChannel(channel, chunk, 0) < 0)
-        Mix_HaltChannel(channel); // a sound that cannot be played still silences the last one
+    Mix_Chunk *chunk = chunks_.value(path);
+    if (chunk != nullptr && Mix_PlayChannel(channel, chunk, 0) >= 0)
+        return;
+    if (chunk != nullptr && !playFailureLogged_) {
+        playFailureLogged_ = true;
+        qCWarning(lcSound, "%s could not be played: %s", qUtf8Printable(path), Mix_GetError());
+    }
+    Mix_HaltChannel(channel); // a sound that cannot be played still silences the last one
 }
 
 QString SdlVoice::playingPath()
@@ -109,25 +133,6 @@ QString SdlVoice::playingPath()
     if (!isOpen() || Mix_Playing(channel) == 0)
         return {};
     return chunks_.key(Mix_GetChunk(channel));
-}
-
-Mix_Chunk *SdlVoice::chunkFor(const QString &path)
-{
-    const auto known = chunks_.constFind(path);
-    if (known != chunks_.cend())
-        return known.value();
-    const QString file = resolveSound(path, fallbackFolder_);
-    // The voice keeps the file it opens: SDL_mixer loses a handle it was given when the file
-    // turns out not to be a sound.
-    Mix_Chunk *chunk = nullptr;
-    if (SDL_RWops *rw = SDL_RWFromFile(QFile::encodeName(file).constData(), "rb")) {
-        chunk = Mix_LoadWAV_RW(rw, 0);
-        SDL_RWclose(rw);
-    }
-    if (chunk == nullptr)
-        qCWarning(lcSound, "No sound from %s: %s", qUtf8Printable(file), Mix_GetError());
-    chunks_.insert(path, chunk);
-    return chunk;
 }
 
 } // namespace zarvento

@@ -14,20 +14,21 @@ namespace zarvento {
 
 class SdlVoice final : public Sounds {
 public:
-    // Opens the audio device once, when first needed; without one the voice stays silent for
-    // ever. A sound missing at the path asked for is looked for in the installed sound folder
-    // (found from the running QCoreApplication's executable).
+    // The voice of the program in the running QCoreApplication's executable's folder.
     SdlVoice();
-    // The same, looking for missing sounds in fallbackFolder instead.
-    explicit SdlVoice(QString fallbackFolder);
+    // Plays the game's three sounds as the game asks for them, from programFolder + "/suoni/",
+    // each read once, ahead, when the audio device opens; a sound missing there is read from
+    // the installed sound folder. Without a device the voice stays silent for ever.
+    explicit SdlVoice(const QString &programFolder);
     ~SdlVoice() override;
     SdlVoice(const SdlVoice &) = delete;
     SdlVoice &operator=(const SdlVoice &) = delete;
 
-    // Opens the device now, on a thread of its own, so that the caller goes on at once; the first
-    // sound waits for the opening only if it is not over by then.
+    // Opens the device and reads the sounds now, on a thread of their own, so that the caller
+    // goes on at once; the first sound waits for them only if they are not ready by then.
     void openInBackground();
 
+    // Any path but the three the game asks for, or a sound that could not be read, is silence.
     void play(const QString &path) override;
 
     // Both wait for an opening under way.
@@ -36,21 +37,21 @@ public:
     QString playingPath();
 
 private:
-    // Opens the device: on the opening thread, or on the caller's.
+    // Opens the device and reads the sounds: on the opening thread, or on the caller's.
     void open();
+    void loadSounds();
     // Every use of the device comes here first, and finds it open or known not to open.
     void waitOpen();
-    Mix_Chunk *chunkFor(const QString &path);
 
-    QString fallbackFolder_;
+    QString programFolder_;
     // The opening, done at most once and before the device's first use; what it sets is read only
     // once the thread that set it has been joined.
     bool openingStarted_ = false;
     std::thread opening_;
     bool open_ = false;
-    // Every path asked for, loaded once from where resolveSound found it; a null chunk remembers
-    // a file that would not load.
+    // The three sounds by the path the game asks for them by; null for one that cannot be played.
     QHash<QString, Mix_Chunk *> chunks_;
+    bool playFailureLogged_ = false;
 };
 
 } // namespace zarvento

@@ -9,9 +9,14 @@ const std::array<TargetRow, 6> targetRows{{
     {Control::paricmd, Parity::Even, 100, nullptr, nullptr, nullptr},
     {Control::paricmd1, Parity::Even, 100, nullptr, nullptr, nullptr},
     {Control::paricmd2, Parity::Even, 300, nullptr, &V::shownNum1, nullptr},
-    {Control::disparicmd, Parity::Odd, 100, nullptr, nullptr, u"Attenzione!  "},
-    {Control::disparicmd1, Parity::Odd, 100, nullptr, nullptr, u"Attenzione! Hai sbagliato:  "},
-    {Control::disparicmd2, Parity::Odd, 100, &V::shownNum4, &V::shownNum4, u"Attenzione!  "},
+    //: The warning of an odd hit, before the number hit.
+    {Control::disparicmd, Parity::Odd, 100, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("Tavola", "Attenzione!  ")},
+    //: The warning of an odd hit on one of the targets, before the number hit.
+    {Control::disparicmd1, Parity::Odd, 100, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("Tavola", "Attenzione! Hai sbagliato:  ")},
+    {Control::disparicmd2, Parity::Odd, 100, &V::shownNum4, &V::shownNum4,
+     QT_TRANSLATE_NOOP("Tavola", "Attenzione!  ")},
 }};
 
 const TargetRow *targetRow(Control control)

@@ -19,7 +19,7 @@ struct TargetRow {
     std::int16_t FormVariables::*reseedFrom;
     std::int16_t FormVariables::*keptIn;
     // The warning's text in front of the number hit (odd targets only).
-    const char16_t *warning;
+    const char *warning; // UTF-8, translated in the context "Tavola"
 };
 
 extern const std::array<TargetRow, 6> targetRows;

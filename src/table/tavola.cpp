@@ -86,11 +86,11 @@ void Tavola::formLoad()
     form_.setTimerEnabled(Timer::Timer1, false);
     form_.setTimerEnabled(Timer::Timer2, false);
 
-    const QString name = dialogs_.inputBox(QStringLiteral("Come ti chiami?"));
+    const QString name = dialogs_.inputBox(tr("Come ti chiami?"));
     if (ended_)
         return;
-    dialogs_.messageBox(QLatin1Char(' ') + name +
-                        QStringLiteral(" vediamo se sei un vero campione  "));
+    //: The greeting, after a blank and the name the player typed.
+    dialogs_.messageBox(QLatin1Char(' ') + name + tr(" vediamo se sei un vero campione  "));
     if (ended_)
         return;
     form_.setCaption(Control::lblnome1, name);
@@ -221,8 +221,9 @@ void Tavola::targetClick(const TargetRow &target)
         form_.setBackColour(target.button, targetCyan);
     } else {
         Suonafile(soundPath("esplosi.wav"));
-        dialogs_.messageBox(QString::fromUtf16(target.warning) + form_.caption(target.button) +
-                            QStringLiteral(" è  un numero dispari"));
+        //: The warning of an odd hit, after the number hit.
+        const QString oddNumber = tr(" è  un numero dispari");
+        dialogs_.messageBox(tr(target.warning) + form_.caption(target.button) + oddNumber);
         if (ended_)
             return;
         v_.score = saturatingAdd(v_.score, -4);
@@ -276,7 +277,7 @@ void Tavola::formResize()
     if (form_.isMinimized())
         Mostratempo();
     else
-        form_.setWindowCaption(playingCaption);
+        form_.setWindowCaption(tr("Giocare con i numeri pari e dispari"));
 }
 
 void Tavola::Mostratempo()
@@ -295,8 +296,10 @@ void Tavola::cmdExitClick()
         return;
     leaving_ = true;
 
-    dialogs_.messageBox(QStringLiteral("Ciao a presto. Ore ") + decimal(v_.secondsLeft), {},
-                        QStringLiteral("Data ") + system_.shortDate());
+    //: The goodbye, before the seconds that were left.
+    dialogs_.messageBox(tr("Ciao a presto. Ore ") + decimal(v_.secondsLeft), {},
+                        //: The goodbye's title, before today's date.
+                        tr("Data ") + system_.shortDate());
     if (ended_)
         return;
     for (v_.waitStep = 1; v_.waitStep <= waitLength; ++v_.waitStep) {
@@ -309,7 +312,7 @@ void Tavola::cmdExitClick()
         return;
     }
     if (outcome.newRecord) {
-        dialogs_.messageBox(QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""));
+        dialogs_.messageBox(tr("Ok ho registrato il tuo record, C A M P I O N E\""));
         if (ended_)
             return;
     }
@@ -319,9 +322,9 @@ void Tavola::cmdExitClick()
 void Tavola::nextClick()
 {
     const MsgBoxAnswer answer = dialogs_.messageBox(
-        QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+        tr("INIZIAMO UNA NUOVA GARA  ?"),
         {MsgBoxStyle::Buttons::YesNo, MsgBoxStyle::Icon::Question, MsgBoxStyle::Default::Second},
-        QStringLiteral("INIZIARE NUOVA GARA"));
+        tr("INIZIARE NUOVA GARA"));
     if (ended_ || answer == MsgBoxAnswer::No)
         return;
     form_.unload();

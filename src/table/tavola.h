@@ -1,8 +1,8 @@
 // Tavola, the game window's rules: its form variables and every handler, in the order they run.
 #pragma once
 
-#include "runtime/errorreport.h"
 #include "runtime/dialogs.h"
+#include "runtime/errorreport.h"
 #include "runtime/random.h"
 #include "runtime/system.h"
 #include "sound/sounds.h"
@@ -10,13 +10,16 @@
 #include "table/formvariables.h"
 #include "table/targets.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace zarvento {
 
-inline const QString playingCaption = QStringLiteral("Giocare con i numeri pari e dispari");
-
 class Tavola final : public FormEvents {
+    // Every text the player reads is translated in the context "Tavola", from the Italian.
+    Q_DECLARE_TR_FUNCTIONS(Tavola)
+
 public:
     Tavola(Form &form, Dialogs &dialogs, Random &random, Sounds &sounds, System &system);
 

@@ -8,6 +8,7 @@
 #include "window/controls.h"
 #include "window/fonts.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -72,7 +73,7 @@ BuiltControl makeWidget(const ControlRow &row, QWidget *parent)
     case Kind::TextBox:
         built.widget = new QLineEdit(parent);
         // Buttons are heard by their captions; the answer box has none of its own.
-        built.widget->setAccessibleName(QStringLiteral("Risultato"));
+        built.widget->setAccessibleName(QCoreApplication::translate("Tavola", "Risultato"));
         break;
     }
     return built;
@@ -91,9 +92,10 @@ BuiltControl buildControl(const ControlRow &row, QWidget *parent, const ControlP
         applyColours(widget, row);
     widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
     if (row.tooltip != nullptr)
-        widget->setToolTip(QString::fromUtf8(row.tooltip));
+        widget->setToolTip(QCoreApplication::translate("Tavola", row.tooltip));
 
-    const QString caption = QString::fromUtf8(row.caption);
+    // Words in the player's language; numbers and symbols are left as they are.
+    const QString caption = QCoreApplication::translate("Tavola", row.caption);
     if (built.label != nullptr) {
         built.label->setCaption(caption);
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {

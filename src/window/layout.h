@@ -67,7 +67,7 @@ struct ControlRow {
     const char *name;
     Kind kind;
     int left, top, width, height; // twips
-    const char *caption;          // UTF-8; "&" marks the access key
+    const char *caption;          // UTF-8, Italian; "&" marks the access key
     FontDesign font;
     Colour fore, back; // &HBBGGRR or systemColour
     Flags flags;
@@ -97,7 +97,7 @@ constexpr std::array<Control, 10> focusOrder{
 struct MenuRow {
     MenuItem item;
     const char *name;
-    const char *text; // UTF-8
+    const char *text; // UTF-8, Italian
     std::optional<MenuItem> under;
 };
 

@@ -8,6 +8,7 @@
 #include "window/layout.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -78,7 +79,7 @@ void TavolaWindow::buildMenu()
     std::array<QMenu *, 7> menus{};
     for (const MenuRow &row : menuTable()) {
         const QString name = QString::fromLatin1(row.name);
-        const QString text = QString::fromUtf8(row.text);
+        const QString text = QCoreApplication::translate("Tavola", row.text);
         const MenuItem item = row.item;
         const bool isTitle =
             std::any_of(menuTable().begin(), menuTable().end(),

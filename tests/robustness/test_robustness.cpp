@@ -2,6 +2,7 @@
 // voice: the game goes on normally or shows the standard error report and ends with status 1;
 // never a crash, a hang, a lost record or a score beside a name it does not belong to.
 #include "game.h"
+#include "loggedwarnings.h"
 #include "sound/sdlvoice.h"
 
 #include <gtest/gtest.h>
@@ -418,7 +419,7 @@ INSTANTIATE_TEST_SUITE_P(
             .keepsTheOldPair()}),
     [](const auto &row) { return std::string(row.param.name); });
 
-// ---- A whole match at full speed, with odd sound files ------------------------------------------
+// ---- Sound files: whatever stands where a sound should be ---------------------------------------
 
 // Silent PCM, five seconds unless told, with the plain 44-byte header.
 QByteArray wav(quint16 channels, quint32 rate, quint16 bits, quint32 seconds = 5)
@@ -431,6 +432,93 @@ QByteArray wav(quint16 channels, quint32 rate, quint16 bits, quint32 seconds = 5
            le(rate * frame) + le(frame | bits << 16) + "data" + le(size) +
            QByteArray(size, bits == 8 ? '\x80' : '\0');
 }
+
+struct SoundCase {
+    const char *name;
+    // Puts what the case is at the path of the laser sound.
+    std::function<void(const QString &laser)> put;
+    bool plays;
+};
+
+void PrintTo(const SoundCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+// Content for a sound file.
+std::function<void(const QString &)> holding(const QByteArray &content)
+{
+    return [=](const QString &laser) {
+        QFile file(laser);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    };
+}
+
+std::function<void(const QString &)> linkTo(const QString &target)
+{
+    return [=](const QString &laser) { ASSERT_TRUE(QFile::link(target, laser)); };
+}
+
+class SoundFiles : public ::testing::TestWithParam<SoundCase> {};
+
+// The sounds are read when the device opens, so anything wrong is known and logged, once, before
+// the first click, and no click waits for a file. A case that hangs fails on the test's timeout.
+TEST_P(SoundFiles, PlayOrGiveSilenceSaidOnceWithoutHoldingTheGame)
+{
+    const SoundCase &c = GetParam();
+    QTemporaryDir program;
+    const QString suoni = program.path() + "/suoni/";
+    ASSERT_TRUE(QDir().mkpath(suoni));
+    for (const char *other : {"sparo.wav", "esplosi.wav"})
+        holding(wav(1, 22050, 16, 1))(suoni + other);
+    c.put(suoni + "laser.wav");
+    LoggedWarnings log;
+    SdlVoice voice(program.path());
+    voice.openInBackground();
+    ASSERT_TRUE(voice.isOpen());
+    EXPECT_EQ(log.lines().filter("laser.wav").size(), c.plays ? 0 : 1) << "said once, ahead";
+    for (int click = 0; click < 3; ++click) {
+        voice.play(suoni + "laser.wav");
+        EXPECT_EQ(voice.playingPath().toStdString(),
+                  c.plays ? (suoni + "laser.wav").toStdString() : "");
+    }
+    voice.play(suoni + "sparo.wav");
+    EXPECT_EQ(voice.playingPath().toStdString(), (suoni + "sparo.wav").toStdString())
+        << "the other sounds play on";
+    EXPECT_EQ(log.lines().size(), c.plays ? 0 : 1) << log.lines().join('\n').toStdString();
+}
+
+const auto fifo = [](const QString &laser) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(laser).constData(), 0600), 0);
+};
+const auto folder = [](const QString &laser) { ASSERT_TRUE(QDir().mkdir(laser)); };
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, SoundFiles,
+    ::testing::ValuesIn(std::vector<SoundCase>{
+        {"AShortSound", holding(wav(1, 22050, 16, 1)), true},
+        // Ten seconds of CD sound, 1.7 MB: longer than any effect, still a sensible file.
+        {"TenSecondsOfCdSound", holding(wav(2, 44100, 16, 10)), true},
+        {"Missing", [](const QString &) {}, false},
+        {"Empty", holding(""), false},
+        {"NotAWav", holding("not a sound\n"), false},
+        {"CutShortInItsHeader", holding(wav(1, 22050, 16).left(30)), false},
+        // Opening a FIFO waits for a writer that never comes.
+        {"Fifo", fifo, false},
+        // Reading it never ends.
+        {"LinkToDevZero", linkTo("/dev/zero"), false},
+        {"Folder", folder, false},
+        {"LinkToAFolder", linkTo(QDir::tempPath()), false},
+        {"LinkToNowhere", linkTo("/no/such/sound.wav"), false},
+        // Fifty megabytes take seconds to read and decode, and hundreds of megabytes once decoded.
+        {"FiftyMegabytes", holding(wav(1, 22050, 16, 1190)), false},
+        // A second of sound followed by five megabytes of what no sound needs.
+        {"OneSecondInFiveMegabytes", holding(wav(1, 22050, 16, 1) + QByteArray(5e6, 'x')), false},
+        // One megabyte at a thousand samples a second: sixteen minutes, 170 MB once decoded.
+        {"SixteenMinutesInOneMegabyte", holding(wav(1, 1000, 8, 1000)), false}}),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// ---- A whole match at full speed, with odd sound files ------------------------------------------
 
 // The highest number each target may carry from its deals, its hits and the motion's renumbering;
 // the lowest is 2 or 3, of the same parity.
@@ -459,7 +547,7 @@ TEST(Soak, AWholeMatchKeepsEveryInvariantAndLeavesOnceWithAWholePair)
         Match{"cut short", 4, wav(1, 22050, 16).left(30), false},
         Match{"8-bit", 5, wav(1, 22050, 8), true, 32700, true, false},
         Match{"stereo at 48 kHz", 6, wav(2, 48000, 16), true, -32700, false, true},
-        Match{"10 MB", 7, wav(2, 44100, 16, 60), true}};
+        Match{"10 MB, a minute long", 7, wav(2, 44100, 16, 60), false}};
     for (const Match &m : matches) {
         SCOPED_TRACE(m.sounds);
         Game game; // its records folder and stand-ins, with the real voice
@@ -468,7 +556,7 @@ TEST(Soak, AWholeMatchKeepsEveryInvariantAndLeavesOnceWithAWholePair)
         for (const char *file : {"sparo.wav", "esplosi.wav", "laser.wav"})
             if (!m.content.isNull() && QDir().mkpath(suoni))
                 std::ofstream((suoni + file).toStdString()) << m.content.toStdString();
-        SdlVoice voice{QString()};
+        SdlVoice voice(game.system.folder);
         Tavola tavola(game.form, game.dialogs, game.random, voice, game.system);
         std::mt19937_64 draws(m.seed);
         tavola.formInitialize();

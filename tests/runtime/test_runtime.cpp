@@ -3,6 +3,7 @@
 #include "runtime/heldkeys.h"
 #include "runtime/qtdialogs.h"
 #include "runtime/random.h"
+#include "runtime/translations.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -75,6 +76,7 @@ TEST(QtDialogs, MessageBoxesShowTheirTextPlainWithTheirTitleIconAndButtons)
         QMessageBox::Icon icon;
         QStringList buttons;
     };
+    const Translations italian({QStringLiteral("it-IT")}); // the buttons as a player reads them
     const QStringList yesNo{QStringLiteral("Sì"), QStringLiteral("No")};
     const QString zarvento = QStringLiteral("Zarvento");
     using S = MsgBoxStyle;
@@ -125,6 +127,7 @@ TEST(QtDialogs, TheNameBoxGivesWhatIsTypedOrNothingOnCancelWhileTimersTick)
          QStringLiteral(" <i>Anna</i> ")},
         {"Cancelled", QStringLiteral("Anna"), Qt::Key_Escape, QString()},
     };
+    const Translations italian({QStringLiteral("it-IT")});
     QTimer timer;
     QSignalSpy ticks(&timer, &QTimer::timeout);
     timer.start(5);
