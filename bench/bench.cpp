@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the game's handlers against the real window, offscreen, with every box answered at once.
 #include "records/recordfiles.h"
 #include "runtime/random.h"

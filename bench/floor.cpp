@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarvento-floor: what any Qt game pays before its own work — the name box, a window with a menu
 // bar and a client area of the game's size, and a one-second timer. bench/measure compares the
 // game against it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the record files: any bytes as stored score, name or journal stay harmless.
 // They read, parse and get replaced or kept without a crash, a flood or a broken pair.
 #include "records/recordfiles.h"

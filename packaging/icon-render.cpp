@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarvento-icon-render SVG PNG SIZE: draws the SVG into a transparent SIZE x SIZE PNG, keeping its
 // proportions and centring it. Used while building, to make the installed icons.
 #include <QGuiApplication>

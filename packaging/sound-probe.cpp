@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarvento-sound-probe NAME...: for each sound file name, the path the game asks for (its own
 // folder + "/suoni/" + NAME), the file the voice reads for it, and whether that file plays. Copied
 // beside an installed zarvento, it shows that the install's sounds are found. Exits 1 when one

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wires the real window, dialogs, sounds, generator and system to the game's rules, and runs it.
 #include "runtime/qtdialogs.h"
 #include "runtime/qtsystem.h"

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Zarvento contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Synthesises the game's three sound effects into this folder; running it again gives the same files.
 set -eu
 cd "$(dirname "$0")"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a test program headless: offscreen windows and a silent audio driver unless told otherwise.
 #include <QApplication>
 

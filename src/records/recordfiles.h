@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two record files: where they live, reading them, and replacing the pair safely.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal message and input boxes; ticks of the timers go on while one is open.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the error report, in Italian or the player's language.
 #include "runtime/errorreport.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard error report: a file that could not be created, opened, read or written, and the
 // text that names it, in the game's language.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 16-bit integers as the game stores them, and the number formats it shows them in.
 #pragma once
 

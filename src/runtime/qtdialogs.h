@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message and input boxes as Qt dialog objects, always showing their text as plain text.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system as a Qt program sees it: the executable's folder, today's date, the event loop's end.
 #include "runtime/qtsystem.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's random generator and the two ways the game turns a draw into a whole number.
 #include "runtime/random.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one random generator: uniform draws in [0, 1), reseeded from the clock or a number.
 #pragma once
 

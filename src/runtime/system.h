@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game asks of the system beyond windows and dialogs: folders, the date, the end.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's voice on the desktop: plays the sound effects through SDL2_mixer, one at a time.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game's sound files are: beside the executable, or in the installed data folder.
 #include "sound/soundfolder.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window as the rules see it: its controls, timers and drawing, named as in the layout.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The target motion: the six ways a tick can move, show, hide and renumber the targets.
 #pragma once
 

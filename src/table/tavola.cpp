@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tavola, the game window's rules: its form variables and every handler, in the order they run.
 #include "table/tavola.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's pictures and pointers, drawn from the artist's SVG files at the screen's scale.
 #pragma once
 

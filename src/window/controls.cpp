@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's own kinds of control: its labels and its graphical buttons.
 #include "window/controls.h"
 

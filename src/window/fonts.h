@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout's font faces and their stand-ins on a desktop that lacks them.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design-time table of the window's controls, row for row in the order the window holds them.
 #include "window/layout.h"
 

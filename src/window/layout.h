@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as designed: one row per control with its place, caption, font, colours and state.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window Tavola on screen: its controls, band-painted background, timers and menu bar.
 #include "window/tavolawindow.h"
 

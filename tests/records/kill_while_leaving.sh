@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zarvento contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills the record writer at random moments while it replaces the record, and races two writers:
 # after the next start the two files must always hold one whole pair (score N, "giocatore N").
 set -euo pipefail

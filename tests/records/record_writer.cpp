@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaves the game over and over, as fast as it can, so that a test can kill it or race two.
 // Usage: record_writer FOLDER FIRST COUNT   stores the scores FIRST.. with the names "giocatore N"
 //        record_writer FOLDER --start        prepares the files as every start of the game does

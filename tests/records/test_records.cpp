@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record files: where they are, reading them leniently, and replacing the pair safely.
 #include "records/recordfiles.h"
 

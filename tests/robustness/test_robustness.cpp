@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad input of every kind, and a whole match at full speed, on the real rules, record files and
 // voice: the game goes on normally or shows the standard error report and ends with status 1;
 // never a crash, a hang, a lost record or a score beside a name it does not belong to.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator, the number formats, and the Qt boxes as a player meets them.
 #include "keys.h"
 #include "runtime/heldkeys.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed sounds, and the voice on the real mixer with SDL's silent driver.
 #include "loggedwarnings.h"
 #include "sound/sdlvoice.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game on stand-ins for the window, the dialogs, the generator, the sounds and the system, with
 // its records in a fresh folder of its own: every rule runs without a screen, and a test can
 // answer boxes and fire ticks while one is open.

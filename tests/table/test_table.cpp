@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the game on stand-ins, in tables that read like the game's own: start-up, the
 // question, the motion, the six targets, the clock, leaving and a new game.
 #include "game.h"

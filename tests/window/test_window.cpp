@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zarvento contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game window, headless: first sight, keys, clicks and menus, bands and units, reload,
 // held keys and the even hit's green.
 #include "keys.h"
