@@ -16,6 +16,7 @@
 #include <set>
 
 using namespace zarvento;
+namespace keys = zarvento::testing;
 
 TEST(Runtime, DrawsVaryBelowOneNumbersShowPlainDigitsAndScoresStopAtTheirBounds)
 {
@@ -32,49 +33,52 @@ TEST(Runtime, DrawsVaryBelowOneNumbersShowPlainDigitsAndScoresStopAtTheirBounds)
               QStringList({"-3", "1801", "0", "07", "123", "32767", "-32768"}));
 }
 
-TEST(QtDialogs, BoxesShowPlainTextAnswerAsAskedAndLetTimersTick)
+// Runs `inBox` on the next box as soon as it opens.
+void whenTheBoxOpens(const std::function<void(QWidget *box)> &inBox, int delay = 0)
 {
+    QTimer::singleShot(delay, [inBox] { inBox(QApplication::activeModalWidget()); });
+}
+
+// The name box at start, before there is a window, opens mid-screen; the others over the window.
+TEST(QtDialogs, BoxesShowPlainTextOverTheGameAnswerAsAskedAndLetTimersTick)
+{
+    QWidget game;
+    game.setGeometry(40, 30, 608, 700);
+    QtDialogs dialogs(&game);
     QStringList shown;
-    // A while after the next box opens: notes what it shows, types into it, and presses key.
-    const auto answerSoon = [&shown](Qt::Key key, const QString &typed) {
-        QTimer::singleShot(50, [key, typed, &shown] {
-            QWidget *box = QApplication::activeModalWidget();
-            for (const char *property : {"windowTitle", "text", "textFormat"})
-                shown << box->property(property).toString();
-            QTest::keyClicks(box->focusWidget(), typed);
-            QTest::keyClick(box, key);
-        });
+    QList<QWidget *> parents;
+    // A while after the next box opens: notes it, types into it, and presses key.
+    const auto answer = [&](Qt::Key key, const QString &typed) {
+        whenTheBoxOpens(
+            [&, key, typed](QWidget *box) {
+                for (const char *property : {"windowTitle", "text", "textFormat"})
+                    shown << box->property(property).toString();
+                parents << box->parentWidget();
+                const QPoint offCentre = box->geometry().center() - game.frameGeometry().center();
+                EXPECT_TRUE(!box->parentWidget() || offCentre.manhattanLength() <= 4);
+                QTest::keyClicks(box->focusWidget(), typed);
+                QTest::keyClick(box, key);
+            },
+            50);
     };
     QTimer timer;
     QSignalSpy ticks(&timer, &QTimer::timeout);
     timer.start(5);
-    answerSoon(Qt::Key_Return, {});
+    answer(Qt::Key_Escape, "Anna");
+    EXPECT_EQ(dialogs.inputBox("?"), "");
+    game.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+    answer(Qt::Key_Return, {});
     const MsgBoxStyle noByDefault{MsgBoxStyle::Buttons::YesNo, MsgBoxStyle::Icon::None,
                                   MsgBoxStyle::Default::Second};
-    EXPECT_EQ(QtDialogs().messageBox("<b>x", noByDefault, "T"), MsgBoxAnswer::No);
-    answerSoon(Qt::Key_Return, {});
-    EXPECT_EQ(QtDialogs().messageBox("<b>x", {MsgBoxStyle::Buttons::YesNo}, {}), MsgBoxAnswer::Yes);
-    answerSoon(Qt::Key_Return, " Anna ");
-    EXPECT_EQ(QtDialogs().inputBox("?"), " Anna ");
-    answerSoon(Qt::Key_Escape, "Anna");
-    EXPECT_EQ(QtDialogs().inputBox("?"), "");
+    EXPECT_EQ(dialogs.messageBox("<b>x", noByDefault, "T"), MsgBoxAnswer::No);
+    answer(Qt::Key_Return, " Anna ");
+    EXPECT_EQ(dialogs.inputBox("?"), " Anna ");
     EXPECT_GE(ticks.count(), 10) << "while the boxes were open";
-    EXPECT_EQ(shown, QStringList({"T", "<b>x", "PlainText", "Zarvento", "<b>x", "PlainText",
-                                  "Zarvento", "", "", "Zarvento", "", ""}));
+    EXPECT_EQ(shown,
+              QStringList({"Zarvento", "", "", "T", "<b>x", "PlainText", "Zarvento", "", ""}));
+    EXPECT_EQ(parents, QList<QWidget *>({nullptr, &game, &game}));
 }
-
-namespace keys = zarvento::testing;
-
-namespace {
-
-// Opens a box from inside a key press, as the exit button opens the goodbye.
-class OpensOnKeyPress : public QWidget {
-public:
-    std::function<void()> open;
-
-protected:
-    void keyPressEvent(QKeyEvent *) override { open(); }
-};
 
 // Notes every key event that reaches it.
 class KeyRecorder : public QWidget {
@@ -82,23 +86,15 @@ public:
     QStringList heard;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override { note("press", event); }
-    void keyReleaseEvent(QKeyEvent *event) override { note("release", event); }
-
-private:
-    void note(const char *what, const QKeyEvent *event)
+    bool event(QEvent *event) override
     {
-        heard << QStringLiteral("%1 %2").arg(what, QKeySequence(event->key()).toString());
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+            heard << QStringLiteral("%1 %2").arg(
+                event->type() == QEvent::KeyPress ? "press" : "release",
+                QKeySequence(static_cast<QKeyEvent *>(event)->key()).toString());
+        return QWidget::event(event);
     }
 };
-
-struct HeldIntoBoxCase {
-    const char *name;
-    Qt::Key key;
-    MsgBoxAnswer answer; // once the key is pressed again
-};
-
-} // namespace
 
 TEST(HeldKeys, OnlyKeysPressedWhileWatchedAreHeardAndEachOnlyOnce)
 {
@@ -114,83 +110,45 @@ TEST(HeldKeys, OnlyKeysPressedWhileWatchedAreHeardAndEachOnlyOnce)
     EXPECT_EQ(box.heard, QStringList({"press Y", "release Y", "release Y", "press X"}));
 }
 
+struct HeldIntoBoxCase {
+    const char *name;
+    Qt::Key key;
+    MsgBoxAnswer answer; // once the key is pressed again
+};
+
+// The key went down before the box opened, as the exit button opens the goodbye on a press: its
+// repeats and its release are not an answer, the next press is.
 TEST(QtDialogs, ABoxIgnoresAKeyThatWasDownWhenItOpened)
 {
-    const HeldIntoBoxCase cases[] = {
-        {"Enter", Qt::Key_Return, MsgBoxAnswer::Yes},
-        {"space bar", Qt::Key_Space, MsgBoxAnswer::Yes},
-        {"Escape", Qt::Key_Escape, MsgBoxAnswer::No},
-    };
-    OpensOnKeyPress game;
-    ulong time = 1000;
-    for (const HeldIntoBoxCase &held : cases) {
-        MsgBoxAnswer answer = MsgBoxAnswer::None;
+    for (const HeldIntoBoxCase &held :
+         {HeldIntoBoxCase{"Enter", Qt::Key_Return, MsgBoxAnswer::Yes},
+          HeldIntoBoxCase{"space", Qt::Key_Space, MsgBoxAnswer::Yes},
+          HeldIntoBoxCase{"Escape", Qt::Key_Escape, MsgBoxAnswer::No}}) {
         bool openWhileHeld = false;
-        game.open = [&] {
-            QTimer::singleShot(0, [&] {
-                QWidget *box = QApplication::activeModalWidget();
-                keys::sendAll(box->focusWidget(), held.key, keys::heldFrom(time));
-                openWhileHeld = QApplication::activeModalWidget() == box;
-                keys::sendKey(box->focusWidget(), held.key, {QEvent::KeyPress, time + 900, false});
-                keys::sendKey(box->focusWidget(), held.key,
-                              {QEvent::KeyRelease, time + 950, false});
-            });
-            answer = QtDialogs().messageBox(QStringLiteral("Vuoi uscire?"),
-                                            {MsgBoxStyle::Buttons::YesNo}, {});
-        };
-        keys::sendKey(&game, held.key, {QEvent::KeyPress, time, false});
+        whenTheBoxOpens([&](QWidget *box) {
+            keys::sendAll(box->focusWidget(), held.key, keys::heldFrom(1000));
+            openWhileHeld = QApplication::activeModalWidget() == box;
+            keys::sendKey(box->focusWidget(), held.key, {QEvent::KeyPress, 1900, false});
+            keys::sendKey(box->focusWidget(), held.key, {QEvent::KeyRelease, 1950, false});
+        });
+        EXPECT_EQ(QtDialogs().messageBox("Vuoi uscire?", {MsgBoxStyle::Buttons::YesNo}, {}),
+                  held.answer)
+            << held.name;
         EXPECT_TRUE(openWhileHeld) << held.name;
-        EXPECT_EQ(answer, held.answer) << held.name;
-        time += 10000;
     }
 }
 
 TEST(QtDialogs, AHeldLetterGoesOnTypingButAHeldEnterDoesNotAnswer)
 {
     bool openAfterHeldEnter = false;
-    QTimer::singleShot(0, [&] {
-        QWidget *box = QApplication::activeModalWidget();
+    whenTheBoxOpens([&](QWidget *box) {
         QWidget *field = box->focusWidget();
         keys::sendKey(field, Qt::Key_A, {QEvent::KeyPress, 100, false});
-        keys::sendKey(field, Qt::Key_A, {QEvent::KeyPress, 600, true});
-        keys::sendKey(field, Qt::Key_A, {QEvent::KeyRelease, 633, false});
-        keys::sendKey(field, Qt::Key_A, {QEvent::KeyPress, 633, false});
-        keys::sendKey(field, Qt::Key_A, {QEvent::KeyRelease, 700, false});
+        keys::sendAll(field, Qt::Key_A, keys::heldFrom(100)); // two repeats Qt marked, one not
         keys::sendAll(field, Qt::Key_Return, keys::heldFrom(1000));
         openAfterHeldEnter = QApplication::activeModalWidget() == box;
         keys::sendKey(field, Qt::Key_Return, {QEvent::KeyPress, 2000, false});
     });
-    EXPECT_EQ(QtDialogs().inputBox(QStringLiteral("Come ti chiami?")), QStringLiteral("aaa"));
+    EXPECT_EQ(QtDialogs().inputBox("Come ti chiami?"), "aaaa");
     EXPECT_TRUE(openAfterHeldEnter);
-}
-
-TEST(QtDialogs, BoxesOpenOverTheGameWindowWhileItIsInSightElseMidScreen)
-{
-    QWidget game;
-    game.setGeometry(40, 30, 608, 700);
-    QtDialogs dialogs(&game);
-    QWidget *parent = &game;
-    QPoint centre;
-    const auto noteAndClose = [&] {
-        QTimer::singleShot(0, [&] {
-            QWidget *box = QApplication::activeModalWidget();
-            parent = box->parentWidget();
-            centre = box->geometry().center();
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-    };
-    noteAndClose();
-    dialogs.inputBox(QStringLiteral("Come ti chiami?"));
-    EXPECT_EQ(parent, nullptr) << "the name box at start, before there is a window";
-
-    game.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
-    noteAndClose();
-    dialogs.messageBox(QStringLiteral("Attenzione!  63 è  un numero dispari"), {}, {});
-    EXPECT_EQ(parent, &game);
-    EXPECT_LE((centre - game.frameGeometry().center()).manhattanLength(), 4);
-    noteAndClose();
-    dialogs.inputBox(QStringLiteral("Come ti chiami?"));
-    EXPECT_EQ(parent, &game);
-    EXPECT_LE((centre - game.frameGeometry().center()).manhattanLength(), 4);
 }
