@@ -5,8 +5,6 @@
 #include "sound/sdlvoice.h"
 #include "sound/soundfolder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -68,14 +66,9 @@ TEST(Voice, PlaysTheSoundsReadAheadFromBesideTheProgramOrTheInstalledFolder)
     EXPECT_EQ(voice.playingPath(), beside + "laser.wav");
     voice.play(beside + "sparo.wav");
     EXPECT_EQ(voice.playingPath(), beside + "sparo.wav");
-    EXPECT_EQ(Mix_Playing(-1), 1) << "the sound before plays on beside the new one";
-    for (int shot = 0; shot < 20; ++shot)
-        voice.play(beside + "sparo.wav");
-    EXPECT_EQ(voice.playingPath(), beside + "sparo.wav");
+    EXPECT_EQ(Mix_Playing(-1), 1) << "the new sound takes the place of the one before";
     voice.play(beside + "esplosi.wav");
-    EXPECT_EQ(Mix_Playing(-1), 0) << "a sound that cannot be played leaves the one before playing";
-    voice.play(beside + "other.wav");
-    EXPECT_EQ(Mix_Playing(-1), 0) << "a file the game does not play";
+    EXPECT_EQ(Mix_Playing(-1), 0) << "a sound that cannot be played silences the one before";
     EXPECT_EQ(log.lines().size(), 1) << "nothing more, however often asked";
     // Left to SDL, kill and logout would become quit events that the game never reads.
     struct sigaction ending = {};
@@ -96,8 +89,9 @@ TEST(Voice, WithoutAnAudioDeviceStaysSilentAndSaysWhyOnce)
         EXPECT_FALSE(voice.isOpen());
         EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
         ASSERT_EQ(log.lines().size(), 1) << log.lines().join('\n').toStdString();
-        EXPECT_TRUE(log.lines()[0].startsWith("zarvento.sound: "));
-        EXPECT_TRUE(log.lines()[0].contains("no-such-driver")) << "SDL's reason";
+        EXPECT_TRUE(log.lines()[0].startsWith("zarvento.sound: ") &&
+                    log.lines()[0].contains("no-such-driver"))
+            << "with SDL's reason";
     }
     qputenv("SDL_AUDIODRIVER", driver);
 }
