@@ -80,16 +80,16 @@ QString readFile(const QString &path, QByteArray &bytes)
 // WAV sound. Decoding it for the device first could take all the memory there is.
 double wavSeconds(const QByteArray &bytes)
 {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec sound;
     Uint8 *samples = nullptr;
     Uint32 length = 0;
     SDL_RWops *memory = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-    const bool isWav = SDL_LoadWAV_RW(memory, 1, &spec, &samples, &length) != nullptr;
+    const bool isWav = SDL_LoadWAV_RW(memory, 1, &sound, &samples, &length) != nullptr;
     if (!isWav)
         return -1;
     SDL_FreeWAV(samples);
-    const int frame = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    return frame > 0 && spec.freq > 0 ? double(length) / frame / spec.freq : -1;
+    const int frame = SDL_AUDIO_BITSIZE(sound.format) / 8 * sound.channels;
+    return frame > 0 && sound.freq > 0 ? double(length) / frame / sound.freq : -1;
 }
 
 } // namespace
