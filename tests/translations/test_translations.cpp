@@ -224,6 +224,11 @@ TEST(LanguageMenu, SwitchesWhatIsOnScreenAndTheNextBoxAndIsRememberedForTheNextG
         ASSERT_FALSE(game.dialogs.boxes.empty());
         EXPECT_EQ(game.dialogs.boxes.back().text, QStringLiteral("Увага! 63 — це непарне число"));
 
+        // Back to the computer's language: under the C locale, the game's own Italian.
+        window.languageAction(QString())->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.caption(Control::Label6), QStringLiteral("Punti complessivi"));
+
         // Arabic reads from the right; the board is a picture and keeps its places.
         window.languageAction(QStringLiteral("ar"))->trigger();
         QCoreApplication::processEvents();
