@@ -24,6 +24,8 @@ QMessageBox::Icon iconFor(MsgBoxStyle::Icon icon)
         return QMessageBox::Critical;
     case MsgBoxStyle::Icon::Question:
         return QMessageBox::Question;
+    case MsgBoxStyle::Icon::Warning:
+        return QMessageBox::Warning;
     case MsgBoxStyle::Icon::None:
         break;
     }
@@ -61,6 +63,11 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
         QPushButton *no = box.addButton(QMessageBox::No);
         box.setDefaultButton(style.defaultButton == MsgBoxStyle::Default::Second ? no : yes);
         box.setEscapeButton(no);
+    } else if (style.buttons == MsgBoxStyle::Buttons::RetryCancel) {
+        QPushButton *retry = box.addButton(QMessageBox::Retry);
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(style.defaultButton == MsgBoxStyle::Default::Second ? cancel : retry);
+        box.setEscapeButton(cancel);
     } else {
         box.setDefaultButton(box.addButton(QMessageBox::Ok));
     }
@@ -82,6 +89,10 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
         return MsgBoxAnswer::Yes;
     case QMessageBox::No:
         return MsgBoxAnswer::No;
+    case QMessageBox::Retry:
+        return MsgBoxAnswer::Retry;
+    case QMessageBox::Cancel:
+        return MsgBoxAnswer::Cancel;
     default:
         return MsgBoxAnswer::Ok;
     }

@@ -1,22 +1,24 @@
 // SPDX-FileCopyrightText: 2026 Zarvento contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record files: where they are, reading a stored score, and replacing the pair safely.
+#include "heldelsewhere.h"
 #include "loggedwarnings.h"
 #include "records/recordfiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <future>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 using namespace zarvento;
+using zarvento::testing::HeldElsewhere;
+using zarvento::testing::Hold;
 
 // Every test keeps its records where the game keeps them, under a data folder of its own.
 class RecordFiles : public ::testing::Test {
@@ -32,10 +34,6 @@ protected:
         QFile score(folder + scoreFileName), name(folder + nameFileName);
         EXPECT_TRUE(score.open(QIODevice::ReadOnly) && name.open(QIODevice::ReadOnly));
         return score.readAll() + name.readAll();
-    }
-    std::future<RecordOutcome> leaveWith5() const
-    {
-        return std::async(std::launch::async, [this] { return storeIfRecord(folder, "5", "Bo"); });
     }
 
     QTemporaryDir dir;
@@ -73,14 +71,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseScore,
                              {"NegativeExponent", "1250e-2", 12},
                              {"SmallFractionUp", "0.0001e4", 1},
                              {"ZeroWithHugeExponent", "0e999999999999", 0},
-                             {"NumberThenWord", "12x", std::nullopt},
-                             {"TwoNumbers", "1 2", std::nullopt},
+                             {"NumberThenWord", "12x", 12},
+                             {"TwoNumbers", "1 2", 1},
+                             {"ExponentWithoutDigits", "1e", 1},
+                             {"Hexadecimal", "0x10", 0},
+                             {"TinyBelowZero", "-1e-999", -1},
+                             {"FirstLineEmpty", "\r\n32", std::nullopt},
+                             {"PlusThenMinus", "+-5", std::nullopt},
                              {"SignAlone", "-", std::nullopt},
                              {"PointAlone", ".", std::nullopt},
                              {"ExponentAlone", "e3", std::nullopt},
-                             {"ExponentWithoutDigits", "1e", std::nullopt},
                              {"Infinity", "inf", std::nullopt},
-                             {"Hexadecimal", "0x10", std::nullopt},
                              {"ArabicDigits", QString::fromUtf8("\u0661\u0662"), std::nullopt}}),
                          byName);
 
@@ -101,13 +102,14 @@ class StoredPair : public RecordFiles, public ::testing::WithParamInterface<Pair
 TEST_P(StoredPair, OnlyABeatenRecordIsReplacedAndOnlyAWholeJournalCompleted)
 {
     const PairCase &c = GetParam();
-    ASSERT_FALSE(prepareRecordFiles(folder));
+    ASSERT_FALSE(prepareRecordFiles(folder).error);
     write(scoreFileName, c.storedScore);
     write(nameFileName, "Ada\r\n");
     if (!c.journal.isEmpty())
         write("record.new", c.journal);
-    const RecordOutcome outcome = c.leaving ? storeIfRecord(folder, c.leaving, "Bo")
-                                            : RecordOutcome{false, prepareRecordFiles(folder)};
+    const RecordOutcome outcome =
+        c.leaving ? storeIfRecord(folder, c.leaving, "Bo")
+                  : RecordOutcome{false, false, prepareRecordFiles(folder).error};
     EXPECT_FALSE(outcome.error);
     EXPECT_EQ(outcome.newRecord, c.after.endsWith("Bo\r\n"));
     EXPECT_EQ(pair(), c.after);
@@ -118,6 +120,9 @@ TEST_P(StoredPair, OnlyABeatenRecordIsReplacedAndOnlyAWholeJournalCompleted)
 }
 
 const QByteArray nines(5000, '9');
+// The lowest score beside a name as long as the name box takes, of four-byte characters.
+const QByteArray longestJournal =
+    "-32768\r\n" + QByteArray("\xf0\x9f\x98\x80").repeated(32767) + "\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Records, StoredPair,
@@ -127,6 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
         {"LowerScoreKeeps", " 12\r\n", "", "-4", " 12\r\nAda\r\n"},
         {"AnyScoreBeatsNoRecord", "", "", "-4", "-4\r\nBo\r\n"},
         {"AnyScoreBeatsText", "dodici\r\n", "", "0", "0\r\nBo\r\n"},
+        {"ScoreThenWordsIsThatScore", "32 punti\r\n", "", "0", "32 punti\r\nAda\r\n"},
+        {"ScoreThenASecondLineIsThatScore", "32\r\nx", "", "0", "32\r\nxAda\r\n"},
+        {"BlanksScoreLettersIsThatScore", " 12abc", "", "12", " 12abcAda\r\n"},
         {"ElevenNinesCannotBeBeaten", "99999999999\r\n", "", "32767", "99999999999\r\nAda\r\n"},
         {"BeyondThirtyTwoBitsCannotBeBeaten", "2147483648\r\n", "", "32767",
          "2147483648\r\nAda\r\n"},
@@ -144,30 +152,89 @@ INSTANTIATE_TEST_SUITE_P(
         {"JournalWithoutItsNameDropped", "3\r\n", "9\r\n", nullptr, "3\r\nAda\r\n"},
         {"JournalCutInsideTheNameDropped", "3\r\n", "9\r\nC", "5", "5\r\nBo\r\n"},
         {"JournalOfEmptyLinesDropped", "3\r\n", "\r\n\r\n", nullptr, "3\r\nAda\r\n"},
-        {"JournalWithoutAScoreDropped", "3\r\n", "x\r\nCy\r\n", nullptr, "3\r\nAda\r\n"}}),
+        {"JournalWithoutAScoreDropped", "3\r\n", "x\r\nCy\r\n", nullptr, "3\r\nAda\r\n"},
+        {"JournalOfTheLongestNameCompleted", "3\r\n", longestJournal, nullptr, longestJournal}}),
     byName);
 
-// Another game holds the lock for as long as it replaces the pair: a store waits for it, and gives
-// up after a while, saying so, when it is never let go.
-TEST_F(RecordFiles, ALockHeldByAnotherGameIsWaitedForThenReported)
-{
-    ASSERT_FALSE(prepareRecordFiles(folder));
-    const int held = ::open(QFile::encodeName(folder + "record.lock").constData(), O_RDWR);
-    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
-    const RecordOutcome outcome = storeIfRecord(folder, "5", "Bo");
-    ASSERT_TRUE(outcome.error);
-    EXPECT_EQ(outcome.error->path, folder + "record.lock");
-    EXPECT_EQ(outcome.error->reason, "è bloccato da un'altra copia del gioco");
-    EXPECT_EQ(pair(), "");
+// Another game holds the lock while it replaces the pair, another program a lease on a file: the
+// try is busy at once, changes nothing and reports nothing; once let go, the same try stores.
+struct BusyCase {
+    const char *name;
+    const char *file;
+    Hold hold;
+};
 
-    auto leaving = leaveWith5();
-    EXPECT_EQ(leaving.wait_for(std::chrono::milliseconds(500)), std::future_status::timeout);
-    ::close(held);
-    EXPECT_TRUE(leaving.get().newRecord);
+class HeldRecord : public RecordFiles, public ::testing::WithParamInterface<BusyCase> {};
+
+TEST_P(HeldRecord, IsBusyAtOnceChangingNothingUntilLetGo)
+{
+    const BusyCase &c = GetParam();
+    ASSERT_FALSE(prepareRecordFiles(folder).error);
+    write(scoreFileName, "3\r\n");
+    write(nameFileName, "Ada\r\n");
+    HeldElsewhere other(folder + c.file, c.hold);
+    ASSERT_TRUE(other.holds());
+    zarvento::testing::LoggedWarnings log;
+    QElapsedTimer clock;
+    clock.start();
+    const RecordOutcome outcome = storeIfRecord(folder, "5", "Bo");
+    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_TRUE(outcome.busy);
+    EXPECT_FALSE(outcome.error);
+    EXPECT_TRUE(prepareRecordFiles(folder).busy);
+    EXPECT_EQ(log.lines(), QStringList());
+    other.letGo(); // reading the pair would wait for a lease to be broken
+    EXPECT_EQ(pair(), "3\r\nAda\r\n");
+    EXPECT_FALSE(prepareRecordFiles(folder).busy);
+    EXPECT_TRUE(storeIfRecord(folder, "5", "Bo").newRecord);
     EXPECT_EQ(pair(), "5\r\nBo\r\n");
 }
 
-// What no live game holds is no lock, whatever the file holds, and is taken without a wait: an
+INSTANTIATE_TEST_SUITE_P(Records, HeldRecord,
+                         ::testing::ValuesIn(std::vector<BusyCase>{
+                             {"LockHeldByAnotherGame", "record.lock", Hold::Lock},
+                             {"LeaseOnTheScore", "apari.txt", Hold::Lease}}),
+                         byName);
+
+// A save cut short leaves its temporary file: the next start removes it under the lock, and
+// nothing else of the folder, whatever its name.
+struct LeftoverCase {
+    const char *name;
+    const char *file;
+    enum { Regular, Link, Folder } what;
+    bool removed;
+};
+
+class Leftover : public RecordFiles, public ::testing::WithParamInterface<LeftoverCase> {};
+
+TEST_P(Leftover, OnlyTheGamesOwnTemporaryFilesAreRemovedAtAStart)
+{
+    const LeftoverCase &c = GetParam();
+    ASSERT_FALSE(prepareRecordFiles(folder).error);
+    const QString path = folder + c.file;
+    ASSERT_TRUE(c.what == LeftoverCase::Regular ? QFile(path).open(QIODevice::WriteOnly)
+                : c.what == LeftoverCase::Link  ? QFile::link(folder + scoreFileName, path)
+                                                : QDir().mkdir(path));
+    EXPECT_FALSE(prepareRecordFiles(folder).error);
+    EXPECT_EQ(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), !c.removed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, Leftover,
+    ::testing::ValuesIn(std::vector<LeftoverCase>{
+        {"ScoreSave", "apari.txt.aB3dE9", LeftoverCase::Regular, true},
+        {"NameSave", "pari.txt.Xyz012", LeftoverCase::Regular, true},
+        {"JournalSave", "record.new.QWERTY", LeftoverCase::Regular, true},
+        {"FiveCharacters", "apari.txt.aB3dE", LeftoverCase::Regular, false},
+        {"SevenCharacters", "apari.txt.aB3dE9f", LeftoverCase::Regular, false},
+        {"NotALetterOrDigit", "pari.txt.abc-ef", LeftoverCase::Regular, false},
+        {"AnotherFilesName", "appunti.txt.abcdef", LeftoverCase::Regular, false},
+        {"LockFilesName", "record.lock.abcdef", LeftoverCase::Regular, false},
+        {"LinkNamedAsASave", "apari.txt.abcdef", LeftoverCase::Link, false},
+        {"FolderNamedAsASave", "pari.txt.abcdef", LeftoverCase::Folder, false}}),
+    byName);
+
+// What no live game holds is no lock, whatever the file holds, and is taken at once: an
 // empty one, one with another program's text, one left by a killed game. A game that holds the
 // lock can always open its file: one it may not open was made so by hand (root opens any file).
 TEST_F(RecordFiles, ALockFileNoLiveGameHoldsIsTakenAtOnce)
@@ -181,15 +248,13 @@ TEST_F(RecordFiles, ALockFileNoLiveGameHoldsIsTakenAtOnce)
                           {"OwnerLeftItsNumber", "12345\nhost\nzarvento\n"},
                           {"Garbage", QByteArray(4096, '\xff')},
                           {"NoGameMayOpenIt", "", ::geteuid() != 0}};
-    ASSERT_FALSE(prepareRecordFiles(folder));
+    ASSERT_FALSE(prepareRecordFiles(folder).error);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         write("record.lock", c.content);
         ASSERT_TRUE(!c.unreadable || QFile::setPermissions(folder + "record.lock", {}));
-        auto leaving = leaveWith5();
-        // Far less than the wait for a held lock.
-        ASSERT_EQ(leaving.wait_for(std::chrono::seconds(2)), std::future_status::ready);
-        EXPECT_FALSE(leaving.get().error);
+        const RecordOutcome outcome = storeIfRecord(folder, "5", "Bo");
+        EXPECT_FALSE(outcome.busy || outcome.error);
     }
 }
 
@@ -205,7 +270,7 @@ TEST_F(RecordFiles, ARelativeDataHomeIsIgnored)
 TEST_F(RecordFiles, AFailureIsLoggedOnceAndANormalRunNotAtAll)
 {
     zarvento::testing::LoggedWarnings log;
-    ASSERT_FALSE(prepareRecordFiles(folder));
+    ASSERT_FALSE(prepareRecordFiles(folder).error);
     ASSERT_TRUE(storeIfRecord(folder, "5", "Bo").newRecord);
     EXPECT_EQ(log.lines().filter("zarvento.records"), QStringList());
     ASSERT_TRUE(QDir().mkdir(folder + nameFileName + "~")); // the name can no longer be replaced
