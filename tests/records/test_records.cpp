@@ -227,39 +227,21 @@ QString elsewhere(const Game &game)
 void put(const Game &game, Put what, const QString &path)
 {
     QFile::remove(path);
+    const QString moved = game.dataHome.path() + "/spostata";
     QString to = path + "~";
-    bool done = true;
-    switch (what) {
-    case Put::Nothing:
-        break;
-    case Put::Empty:
-        done = QFile(path).open(QIODevice::WriteOnly);
-        break;
-    case Put::Folder:
-        done = QDir().mkdir(path);
-        break;
-    case Put::Fifo:
-        done = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-        break;
-    case Put::LoopingLink:
-        done = QFile::link(path + "/x", path);
-        break;
-    case Put::Chain:
-        done = QDir().mkdir(to);
-        for (int i = 0; i <= 50; to = path + QString::number(i++))
-            done = done && QFile::link(to, i < 50 ? path + QString::number(i) : path);
-        break;
-    case Put::LinkToPlayersFile:
-        done = QFile::link(elsewhere(game) + "mio.txt", path);
-        break;
-    case Put::LinkToNothing:
-        done = QFile::link(elsewhere(game) + "nuovo.txt", path);
-        break;
-    case Put::LinkToAFolder:
-        done = QDir().mkpath(game.dataHome.path() + "/spostata") &&
-               QFile::link(game.dataHome.path() + "/spostata", path);
-        break;
-    }
+    bool done =
+        what == Put::Nothing       ? true
+        : what == Put::Empty       ? QFile(path).open(QIODevice::WriteOnly)
+        : what == Put::Folder      ? QDir().mkdir(path)
+        : what == Put::Fifo        ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+        : what == Put::LoopingLink ? QFile::link(path + "/x", path)
+        : what == Put::Chain       ? QDir().mkdir(to)
+        : what == Put::LinkToAFolder
+            ? QDir().mkpath(moved) && QFile::link(moved, path)
+            : QFile::link(elsewhere(game) + (what == Put::LinkToNothing ? "nuovo.txt" : "mio.txt"),
+                          path);
+    for (int i = 0; what == Put::Chain && i <= 50; to = path + QString::number(i++))
+        done = done && QFile::link(to, i < 50 ? path + QString::number(i) : path);
     ASSERT_TRUE(done) << path.toStdString();
 }
 
