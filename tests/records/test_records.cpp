@@ -62,7 +62,7 @@ struct ScoreText {
 
 class ParseScore : public ::testing::TestWithParam<ScoreText> {};
 
-TEST_P(ParseScore, ReadsAnyNumberAsItsValueRoundedDownAndOnlyTextThatIsNoNumberAsNone)
+TEST_P(ParseScore, ReadsTheNumberTheFirstLineStartsWithRoundedDownAndNoneWithoutOne)
 {
     EXPECT_EQ(parseScore(GetParam().text), GetParam().value);
 }
