@@ -33,6 +33,7 @@ class BenchSystem final : public System {
 public:
     QString programFolder() const override { return QStringLiteral(ZARVENTO_SOURCE_DIR); }
     QString shortDate() const override { return QStringLiteral("06/12/26"); }
+    void pause(int) override {}
     void endProgram(int) override {}
 };
 

@@ -61,16 +61,19 @@ bool onlyThePairIsLeft()
            QStringList{scoreFileName, nameFileName, QStringLiteral("record.lock")};
 }
 
-// A stored score as the game must take it, worked out another way: after Qt's trimming of blanks,
-// a decimal number in ASCII digits with an optional sign, point or comma, and exponent; its value
-// as the C library reads it. Nothing for any other text.
+// A stored score as the game must take it, worked out another way: at the start of the first line,
+// after Qt's trimming of blanks, a decimal number in ASCII digits with an optional sign, point or
+// comma, and exponent, whatever follows it; its value as the C library reads it. Nothing for a
+// first line that starts with no number.
 std::optional<long double> numberValue(const QString &text)
 {
     static const QRegularExpression number(
-        QStringLiteral(R"(\A[+-]?([0-9]+[.,]?[0-9]*|[.,][0-9]+)([eE][+-]?[0-9]+)?\z)"));
-    QString decimal = text.trimmed();
-    if (!number.match(decimal).hasMatch())
+        QStringLiteral(R"(\A[+-]?([0-9]+[.,]?[0-9]*|[.,][0-9]+)([eE][+-]?[0-9]+)?)"));
+    const QRegularExpressionMatch found =
+        number.match(text.section(QRegularExpression(QStringLiteral("[\r\n]")), 0, 0).trimmed());
+    if (!found.hasMatch())
         return std::nullopt;
+    QString decimal = found.captured();
     decimal.replace(QLatin1Char(','), QLatin1Char('.'));
     return std::strtold(decimal.toStdString().c_str(), nullptr);
 }
@@ -114,7 +117,7 @@ void parsing(const QByteArray &input)
     if (!value)
         return;
     static const QRegularExpression plainWhole(QStringLiteral(R"(\A[+-]?[0-9]{1,15}\z)"));
-    if (plainWhole.match(text.trimmed()).hasMatch())
+    if (plainWhole.match(text).hasMatch())
         require(*score == static_cast<qint64>(*value), "a whole number is its value");
     if (std::fabs(*value) < 1e12L && std::fabs(*value - std::round(*value)) > 1e-6L)
         require(*score == static_cast<qint64>(std::floor(*value)), "a number is rounded down");
@@ -170,7 +173,7 @@ void startingAfterTheInputAsJournal(const QByteArray &input)
     writeFile(scoreFileName, "12\r\n");
     writeFile(nameFileName, "Marco\r\n");
     writeFile(journalName, input);
-    require(!prepareRecordFiles(folder), "a start completes or drops any journal");
+    require(!prepareRecordFiles(folder).error, "a start completes or drops any journal");
     require(onlyThePairIsLeft(), "no journal is left after a start");
     const QByteArray score = readFile(scoreFileName);
     const QByteArray name = readFile(nameFileName);

@@ -48,10 +48,6 @@ Il gioco verrà chiuso.</source>
 Das Spiel wird jetzt beendet.</translation>
     </message>
     <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>gesperrt von einer anderen Kopie des Spiels</translation>
-    </message>
-    <message>
         <source>non è un file normale</source>
         <translation>das ist keine normale Datei</translation>
     </message>
@@ -94,6 +90,72 @@ Das Spiel wird jetzt beendet.</translation>
     <message>
         <source>errore di input/output</source>
         <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>die Datei ist belegt</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>ein anderes Programm benutzt die Datei</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>es sind zu viele Dateien offen</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>der Speicher ist voll</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>die Datei kann nicht auf ein anderes Laufwerk verschoben werden</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>ein Programm benutzt die Datei</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>der Vorgang wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>die Datei gibt es schon</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>der Vorgang ist ungültig</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>das Gerät gibt es nicht</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>die Datei ist nicht mehr erreichbar</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>das System hat keine Dateisperren mehr</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>Systemfehler Nummer %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -239,6 +301,14 @@ Das Spiel wird jetzt beendet.</translation>
     <message>
         <source>Lingua del computer</source>
         <translation>Sprache des Computers</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>Eine andere Kopie des Spiels speichert gerade den Rekord.
+
+Drücke Wiederholen, um zu warten, bis sie fertig ist, oder Abbrechen, um das Spiel zu schließen, ohne zu warten.</translation>
     </message>
 </context>
 </TS>

@@ -48,10 +48,6 @@ Il gioco verrà chiuso.</source>
 The game will now close.</translation>
     </message>
     <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>it is locked by another copy of the game</translation>
-    </message>
-    <message>
         <source>non è un file normale</source>
         <translation>it is not a regular file</translation>
     </message>
@@ -94,6 +90,72 @@ The game will now close.</translation>
     <message>
         <source>errore di input/output</source>
         <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>the file is busy</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>another program is using the file</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>the computer is out of memory</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>the file cannot be moved to another disk</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>a program is using the file</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>the operation was interrupted</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>the file is too big</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>the file already exists</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>the operation is not valid</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>the device does not exist</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>the file can no longer be reached</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>the system has no file locks left</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>system error number %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>unknown error</translation>
     </message>
 </context>
 <context>
@@ -239,6 +301,14 @@ The game will now close.</translation>
     <message>
         <source>Lingua del computer</source>
         <translation>Computer&apos;s language</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>Another copy of the game is saving the record.
+
+Press Retry to wait until it is done, or Cancel to close the game without waiting.</translation>
     </message>
 </context>
 </TS>

@@ -48,10 +48,6 @@ Il gioco verrà chiuso.</source>
 El juego se va a cerrar.</translation>
     </message>
     <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>está bloqueado por otra copia del juego</translation>
-    </message>
-    <message>
         <source>non è un file normale</source>
         <translation>no es un archivo normal</translation>
     </message>
@@ -94,6 +90,72 @@ El juego se va a cerrar.</translation>
     <message>
         <source>errore di input/output</source>
         <translation>error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>el nombre del archivo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>el archivo está ocupado</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>otro programa está usando el archivo</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>hay demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>no queda memoria</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>el archivo no se puede mover a otro disco</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>un programa está usando el archivo</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>la operación se ha interrumpido</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>el archivo ya existe</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>la operación no es válida</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>el dispositivo no existe</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>el archivo ya no está accesible</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>el sistema no tiene más bloqueos de archivo</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>error del sistema número %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>error desconocido</translation>
     </message>
 </context>
 <context>
@@ -239,6 +301,14 @@ El juego se va a cerrar.</translation>
     <message>
         <source>Lingua del computer</source>
         <translation>Idioma del ordenador</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>Otra copia del juego está guardando el récord.
+
+Pulsa Reintentar para esperar a que termine, o Cancelar para cerrar el juego sin esperar.</translation>
     </message>
 </context>
 </TS>

@@ -48,10 +48,6 @@ Il gioco verrà chiuso.</source>
 Le jeu va se fermer.</translation>
     </message>
     <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>il est bloqué par une autre copie du jeu</translation>
-    </message>
-    <message>
         <source>non è un file normale</source>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
@@ -94,6 +90,72 @@ Le jeu va se fermer.</translation>
     <message>
         <source>errore di input/output</source>
         <translation>erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>le nom du fichier est trop long</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>le fichier est occupé</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>un autre programme utilise le fichier</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>trop de fichiers sont ouverts</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>la mémoire est pleine</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>le fichier ne peut pas être déplacé sur un autre disque</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>un programme utilise le fichier</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>l&apos;opération a été interrompue</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>le fichier est trop gros</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>l&apos;opération n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>le périphérique n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>le fichier n&apos;est plus accessible</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>le système n&apos;a plus de verrous de fichier</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>erreur système numéro %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>erreur inconnue</translation>
     </message>
 </context>
 <context>
@@ -239,6 +301,14 @@ Le jeu va se fermer.</translation>
     <message>
         <source>Lingua del computer</source>
         <translation>Langue de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>Une autre copie du jeu enregistre le record.
+
+Appuie sur Réessayer pour attendre qu&apos;elle ait fini, ou sur Annuler pour fermer le jeu sans attendre.</translation>
     </message>
 </context>
 </TS>

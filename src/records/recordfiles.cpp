@@ -8,11 +8,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include <fcntl.h>
@@ -29,11 +34,17 @@ const QString lockName = QStringLiteral("record.lock");
 
 using Action = FileError::Action;
 
-// A stored score beyond ±10^18 is held at that bound, far beyond any match; so is an exponent
-// beyond 10^9, far beyond any bound.
-constexpr qint64 scoreDigitsHeld = 18;
+// A stored score beyond ±10^18 is held at that bound, far beyond any match.
 constexpr qint64 scoreBound = 1'000'000'000'000'000'000;
-constexpr qint64 exponentHeld = 1'000'000'000;
+
+// The journal holds a score line and a name line: a score file's worth, and the longest name the
+// game stores, at most four bytes a unit in UTF-8.
+constexpr qint64 journalRead = maxRecordRead + 4 * longestName + 4;
+
+// A save cut short before its rename leaves QSaveFile's temporary file: the target's name, a point
+// and six letters or digits.
+const QRegularExpression
+    interruptedSave(QStringLiteral("\\A(apari\\.txt|pari\\.txt|record\\.new)\\.[A-Za-z0-9]{6}\\z"));
 
 std::optional<FileError> makeFolder(const QString &folder)
 {
@@ -50,6 +61,7 @@ std::optional<FileError> makeFolder(const QString &folder)
 struct BytesRead {
     QByteArray bytes;
     bool missing = false;
+    bool busy = false;
     std::optional<FileError> error;
 };
 
@@ -57,14 +69,16 @@ BytesRead readBytes(const QString &path, qint64 limit)
 {
     const OpenedFile opened = openRegularFile(path, O_RDONLY, Action::Open);
     if (opened.descriptor < 0)
-        return {{}, opened.missing, opened.error};
+        return {{}, opened.missing, opened.busy, opened.error};
     QFile file;
     if (!file.open(opened.descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return {{}, false, recordFailure(Action::Open, path, failureReason(file.errorString()))};
+        return {
+            {}, false, false, recordFailure(Action::Open, path, failureReason(file.errorString()))};
     QByteArray bytes = file.read(limit);
     if (file.error() != QFileDevice::NoError)
-        return {{}, false, recordFailure(Action::Read, path, failureReason(file.errorString()))};
-    return {bytes, false, std::nullopt};
+        return {
+            {}, false, false, recordFailure(Action::Read, path, failureReason(file.errorString()))};
+    return {bytes, false, false, std::nullopt};
 }
 
 std::optional<FileError> replaceFile(const QString &path, const QByteArray &bytes)
@@ -85,34 +99,50 @@ QByteArray recordLine(const QString &text)
     return text.toUtf8() + "\r\n";
 }
 
-std::optional<FileError> completeInterruptedReplacement(const QString &folder)
+RecordAttempt completeInterruptedReplacement(const QString &folder)
 {
     const QString journalPath = folder + journalName;
-    const BytesRead journal = readBytes(journalPath, 2 * maxRecordRead + 4);
-    if (journal.missing || journal.error)
-        return journal.error;
+    const BytesRead journal = readBytes(journalPath, journalRead);
+    if (journal.missing || journal.busy || journal.error)
+        return {journal.busy, journal.error};
     const qsizetype cut = journal.bytes.indexOf("\r\n");
     // A whole journal is two lines, and its first holds a score: one that ends after its first
     // line has lost the name, and one cut short inside it may hold no score at all.
     if (cut >= 0 && cut + 2 < journal.bytes.size() && journal.bytes.endsWith("\r\n") &&
         parseScore(QString::fromUtf8(journal.bytes.left(cut)))) {
         if (auto error = replaceFile(folder + scoreFileName, journal.bytes.left(cut + 2)))
-            return error;
+            return {false, error};
         if (auto error = replaceFile(folder + nameFileName, journal.bytes.mid(cut + 2)))
-            return error;
+            return {false, error};
     }
     QFile::remove(journalPath);
-    return std::nullopt;
+    return {};
+}
+
+// Only the game's own temporary files go, and only regular ones: a link or a folder of that name
+// is someone else's.
+void removeInterruptedSaves(const QString &folder)
+{
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        if (!interruptedSave.match(entry.fileName()).hasMatch() || entry.isSymLink())
+            continue;
+        if (QFile::remove(entry.filePath()))
+            qCInfo(lcRecords, "removed %ls, left by a save cut short",
+                   qUtf16Printable(entry.filePath()));
+    }
 }
 
 // What every use of the records folder begins with: the folder made when missing, the lock taken,
 // and a replacement that an earlier game left cut short completed, so that the pair is whole.
-std::optional<FileError> enterRecordsFolder(const QString &folder, RecordLock &lock)
+RecordAttempt enterRecordsFolder(const QString &folder, RecordLock &lock)
 {
     if (auto error = makeFolder(folder))
-        return error;
-    if (auto error = lock.take(folder + lockName))
-        return error;
+        return {false, error};
+    if (const RecordAttempt taken = lock.take(folder + lockName); taken.busy || taken.error)
+        return taken;
+    removeInterruptedSaves(folder);
     return completeInterruptedReplacement(folder);
 }
 
@@ -127,108 +157,91 @@ QString recordsFolder()
     return dataHome + QStringLiteral("/zarvento/");
 }
 
-std::optional<FileError> prepareRecordFiles(const QString &folder)
+RecordAttempt prepareRecordFiles(const QString &folder)
 {
     RecordLock lock;
-    if (auto error = enterRecordsFolder(folder, lock))
-        return error;
+    if (const RecordAttempt entered = enterRecordsFolder(folder, lock);
+        entered.busy || entered.error)
+        return entered;
     for (const QString &name : {scoreFileName, nameFileName}) {
         const OpenedFile file =
             openRegularFile(folder + name, O_WRONLY | O_APPEND | O_CREAT, Action::Open);
-        if (file.error)
-            return file.error;
+        if (file.descriptor < 0)
+            return {file.busy, file.error};
         ::close(file.descriptor);
     }
-    return std::nullopt;
+    return {};
 }
 
 TextRead readTextFile(const QString &path)
 {
     const BytesRead read = readBytes(path, maxRecordRead);
     if (read.missing)
-        return {{}, recordFailure(Action::Open, path, failureReason(ENOENT))};
-    return {QString::fromUtf8(read.bytes), read.error};
+        return {{}, false, recordFailure(Action::Open, path, failureReason(ENOENT))};
+    return {QString::fromUtf8(read.bytes), read.busy, read.error};
 }
 
 std::optional<qint64> parseScore(const QString &text)
 {
-    const QString number = text.trimmed();
-    qsizetype at = 0;
-    const auto isDigitAt = [&number](qsizetype i) {
-        return i < number.size() && number[i] >= u'0' && number[i] <= u'9';
-    };
-    const bool negative = number.startsWith(u'-');
-    if (negative || number.startsWith(u'+'))
-        ++at;
-
-    // The value is 0.digits × 10^pointAt, with the digits' leading zeros dropped.
-    QString digits;
-    qint64 pointAt = 0;
-    bool anyDigit = false;
-    for (; isDigitAt(at); ++at, anyDigit = true) {
-        if (!digits.isEmpty() || number[at] != u'0') {
-            digits += number[at];
-            ++pointAt;
-        }
-    }
-    if (at < number.size() && (number[at] == u'.' || number[at] == u',')) {
-        for (++at; isDigitAt(at); ++at, anyDigit = true) {
-            if (!digits.isEmpty() || number[at] != u'0')
-                digits += number[at];
-            else
-                --pointAt;
-        }
-    }
-    if (!anyDigit)
-        return std::nullopt;
-    if (at < number.size() && (number[at] == u'e' || number[at] == u'E')) {
-        ++at;
-        const bool negativeExponent = at < number.size() && number[at] == u'-';
-        if (at < number.size() && (negativeExponent || number[at] == u'+'))
-            ++at;
-        if (!isDigitAt(at))
-            return std::nullopt;
-        qint64 exponent = 0;
-        for (; isDigitAt(at); ++at)
-            exponent = std::min<qint64>(exponent * 10 + number[at].digitValue(), exponentHeld);
-        pointAt += negativeExponent ? -exponent : exponent;
-    }
-    if (at != number.size())
+    static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
+    // Non-ASCII characters turn into '?', which no number starts with.
+    QByteArray line = text.section(lineEnd, 0, 0).trimmed().toLatin1();
+    line.replace(',', '.');
+    const char *begin = line.constData();
+    const char *end = begin + line.size();
+    // from_chars takes no plus sign, and takes "inf" and "nan": only a digit or a point may follow
+    // the sign.
+    if (begin != end && *begin == '+' && end - begin > 1 && begin[1] != '-')
+        ++begin;
+    const char *first = begin != end && *begin == '-' ? begin + 1 : begin;
+    if (first == end || !(std::isdigit(static_cast<unsigned char>(*first)) || *first == '.'))
         return std::nullopt;
 
+    double value = 0;
+    const auto [stop, status] = std::from_chars(begin, end, value);
+    if (status == std::errc::invalid_argument)
+        return std::nullopt;
+    if (status == std::errc::result_out_of_range) {
+        // Beyond a double's range: huge with digits before the point and no negative exponent,
+        // tiny otherwise.
+        const std::string_view number(begin, static_cast<std::size_t>(stop - begin));
+        const std::size_t point = std::min(number.find('.'), number.find_first_of("eE"));
+        const bool wholeDigits =
+            number.substr(0, point).find_first_of("123456789") != std::string_view::npos;
+        const bool negativeExponent = number.find("e-") != std::string_view::npos ||
+                                      number.find("E-") != std::string_view::npos;
+        const double magnitude = wholeDigits && !negativeExponent ? HUGE_VAL : 0.5;
+        value = *begin == '-' ? -magnitude : magnitude;
+    }
     // Rounded down: a whole score beats the value exactly when it beats this.
-    if (digits.isEmpty())
-        return 0;
-    if (pointAt > scoreDigitsHeld)
-        return negative ? -scoreBound : scoreBound;
-    qint64 whole = 0;
-    for (qint64 i = 0; i < pointAt; ++i)
-        whole = whole * 10 + (i < digits.size() ? digits[i].digitValue() : 0);
-    const bool fraction =
-        std::any_of(digits.begin() + std::clamp<qint64>(pointAt, 0, digits.size()), digits.end(),
-                    [](QChar digit) { return digit != u'0'; });
-    return negative ? -whole - (fraction ? 1 : 0) : whole;
+    value = std::floor(value);
+    if (value >= static_cast<double>(scoreBound))
+        return scoreBound;
+    if (value <= -static_cast<double>(scoreBound))
+        return -scoreBound;
+    return static_cast<qint64>(value);
 }
 
 RecordOutcome storeIfRecord(const QString &folder, const QString &scoreText, const QString &name)
 {
     RecordLock lock;
-    if (auto error = enterRecordsFolder(folder, lock))
-        return {false, error};
+    if (const RecordAttempt entered = enterRecordsFolder(folder, lock);
+        entered.busy || entered.error)
+        return {false, entered.busy, entered.error};
 
     const QString scorePath = folder + scoreFileName;
     const QString namePath = folder + nameFileName;
     const BytesRead old = readBytes(scorePath, maxRecordRead);
-    if (old.error)
-        return {false, old.error};
+    if (old.busy || old.error)
+        return {false, old.busy, old.error};
 
     const std::optional<qint64> stored = parseScore(QString::fromUtf8(old.bytes));
     const std::optional<qint64> current = parseScore(scoreText);
     if (stored && !(current && *current > *stored))
-        return {false, std::nullopt};
+        return {};
 
     // The name file holds one line: line breaks pasted into the name are stored as blanks.
-    QString oneLineName = name;
+    QString oneLineName = name.left(longestName);
     oneLineName.replace(QLatin1Char('\r'), QLatin1Char(' '));
     oneLineName.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QByteArray newScore = recordLine(scoreText);
@@ -236,10 +249,10 @@ RecordOutcome storeIfRecord(const QString &folder, const QString &scoreText, con
 
     const QString journalPath = folder + journalName;
     if (auto error = replaceFile(journalPath, newScore + newName))
-        return {false, error};
+        return {false, false, error};
     if (auto error = replaceFile(scorePath, newScore)) {
         QFile::remove(journalPath);
-        return {false, error};
+        return {false, false, error};
     }
     if (auto error = replaceFile(namePath, newName)) {
         // The old score goes back beside the old name. Should that fail too, the journal stays:
@@ -247,10 +260,10 @@ RecordOutcome storeIfRecord(const QString &folder, const QString &scoreText, con
         const bool oldScoreBack = !replaceFile(scorePath, old.bytes);
         if (oldScoreBack)
             QFile::remove(journalPath);
-        return {false, error};
+        return {false, false, error};
     }
     QFile::remove(journalPath);
-    return {true, std::nullopt};
+    return {true, false, std::nullopt};
 }
 
 } // namespace zarvento

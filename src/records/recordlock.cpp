@@ -6,10 +6,7 @@
 
 #include "records/regularfile.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
 
 #include <cerrno>
 
@@ -19,22 +16,13 @@
 
 namespace zarvento {
 
-namespace {
-
-// Another game holds the lock for the milliseconds of one replacement; a few seconds cover one
-// slowed down by a busy disk, and then the player is told.
-constexpr int lockWaitMs = 5000;
-constexpr unsigned long lockRetryMs = 10;
-
-} // namespace
-
 RecordLock::~RecordLock()
 {
     if (descriptor_ >= 0)
         ::close(descriptor_);
 }
 
-std::optional<FileError> RecordLock::take(const QString &path)
+RecordAttempt RecordLock::take(const QString &path)
 {
     OpenedFile lockFile = openRegularFile(path, O_RDWR | O_CREAT, FileError::Action::Write);
     if (lockFile.systemError == EACCES && QFile::remove(path)) {
@@ -42,22 +30,16 @@ std::optional<FileError> RecordLock::take(const QString &path)
         // always open its file. A fresh one takes its place.
         lockFile = openRegularFile(path, O_RDWR | O_CREAT, FileError::Action::Write);
     }
-    if (lockFile.error)
-        return lockFile.error;
+    if (lockFile.descriptor < 0)
+        return {lockFile.busy, lockFile.error};
     descriptor_ = lockFile.descriptor;
 
-    const QDeadlineTimer deadline(lockWaitMs);
-    while (::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
-        const int systemError = errno;
-        if (systemError != EWOULDBLOCK && systemError != EINTR)
-            return recordFailure(FileError::Action::Write, path, failureReason(systemError));
-        if (deadline.hasExpired())
-            return recordFailure(FileError::Action::Write, path,
-                                 QCoreApplication::translate(
-                                     "ErrorReport", "è bloccato da un'altra copia del gioco"));
-        QThread::msleep(lockRetryMs);
-    }
-    return std::nullopt;
+    if (::flock(descriptor_, LOCK_EX | LOCK_NB) == 0)
+        return {};
+    const int systemError = errno;
+    if (systemError == EWOULDBLOCK || systemError == EINTR)
+        return {true, std::nullopt};
+    return {false, recordFailure(FileError::Action::Write, path, failureReason(systemError))};
 }
 
 } // namespace zarvento

@@ -4,9 +4,7 @@
 // The lock that keeps two games from touching the record files at once.
 #pragma once
 
-#include "runtime/errorreport.h"
-
-#include <optional>
+#include "records/regularfile.h"
 
 namespace zarvento {
 
@@ -20,8 +18,9 @@ public:
     RecordLock &operator=(const RecordLock &) = delete;
     ~RecordLock();
 
-    // Takes the lock of path, waiting a few seconds for a game that holds it.
-    std::optional<FileError> take(const QString &path);
+    // Takes the lock of path at once, or reports it busy while another game holds it: the wait
+    // is the caller's, who keeps the window alive meanwhile.
+    RecordAttempt take(const QString &path);
 
 private:
     int descriptor_ = -1;

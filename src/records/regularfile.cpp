@@ -44,18 +44,21 @@ OpenedFile openRegularFile(const QString &path, int flags, FileError::Action act
     if (descriptor < 0) {
         const int systemError = errno;
         if (systemError == ENOENT && !(flags & O_CREAT))
-            return {-1, true, systemError, std::nullopt};
+            return {-1, true, false, systemError, std::nullopt};
+        if (systemError == EWOULDBLOCK)
+            return {-1, false, true, systemError, std::nullopt};
         // No-follow refuses a link as a loop; a folder refuses to be opened for writing.
         if (isNotRegular(path))
-            return {-1, false, systemError, notRegularFailure(action, path)};
-        return {-1, false, systemError, recordFailure(action, path, failureReason(systemError))};
+            return {-1, false, false, systemError, notRegularFailure(action, path)};
+        return {-1, false, false, systemError,
+                recordFailure(action, path, failureReason(systemError))};
     }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return {-1, false, 0, notRegularFailure(action, path)};
+        return {-1, false, false, 0, notRegularFailure(action, path)};
     }
-    return {descriptor, false, 0, std::nullopt};
+    return {descriptor, false, false, 0, std::nullopt};
 }
 
 } // namespace zarvento

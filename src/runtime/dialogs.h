@@ -9,8 +9,8 @@ namespace zarvento {
 
 // What a message box offers: its buttons, its icon, and which button Enter presses.
 struct MsgBoxStyle {
-    enum class Buttons { OkOnly, YesNo };
-    enum class Icon { None, Critical, Question };
+    enum class Buttons { OkOnly, YesNo, RetryCancel };
+    enum class Icon { None, Critical, Question, Warning };
     enum class Default { First, Second };
 
     Buttons buttons = Buttons::OkOnly;
@@ -19,7 +19,7 @@ struct MsgBoxStyle {
 };
 
 // The button that closed a message box; None when the program ended while it was open.
-enum class MsgBoxAnswer { None, Ok, Yes, No };
+enum class MsgBoxAnswer { None, Ok, Yes, No, Retry, Cancel };
 
 inline const QString programTitle = QStringLiteral("Zarvento");
 

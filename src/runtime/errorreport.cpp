@@ -28,7 +28,34 @@ constexpr Reason usualReasons[] = {
     {EISDIR, QT_TRANSLATE_NOOP("ErrorReport", "è una cartella")},
     {ELOOP, QT_TRANSLATE_NOOP("ErrorReport", "troppi collegamenti simbolici")},
     {EIO, QT_TRANSLATE_NOOP("ErrorReport", "errore di input/output")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("ErrorReport", "il nome del file è troppo lungo")},
+    {EBUSY, QT_TRANSLATE_NOOP("ErrorReport", "il file è occupato")},
+    {EAGAIN, QT_TRANSLATE_NOOP("ErrorReport", "il file è occupato da un altro programma")},
+    {EMFILE, QT_TRANSLATE_NOOP("ErrorReport", "ci sono troppi file aperti")},
+    {ENFILE, QT_TRANSLATE_NOOP("ErrorReport", "ci sono troppi file aperti")},
+    {ENOMEM, QT_TRANSLATE_NOOP("ErrorReport", "la memoria è esaurita")},
+    {EXDEV, QT_TRANSLATE_NOOP("ErrorReport", "il file non si può spostare su un altro disco")},
+    {ETXTBSY, QT_TRANSLATE_NOOP("ErrorReport", "il file è in uso da un programma")},
+    {EINTR, QT_TRANSLATE_NOOP("ErrorReport", "l'operazione è stata interrotta")},
+    {EFBIG, QT_TRANSLATE_NOOP("ErrorReport", "il file è troppo grande")},
+    {EEXIST, QT_TRANSLATE_NOOP("ErrorReport", "il file esiste già")},
+    {EINVAL, QT_TRANSLATE_NOOP("ErrorReport", "l'operazione non è valida")},
+    {ENXIO, QT_TRANSLATE_NOOP("ErrorReport", "il dispositivo non esiste")},
+    {ENODEV, QT_TRANSLATE_NOOP("ErrorReport", "il dispositivo non esiste")},
+    {ESTALE, QT_TRANSLATE_NOOP("ErrorReport", "il file non è più raggiungibile")},
+    {EOVERFLOW, QT_TRANSLATE_NOOP("ErrorReport", "il file è troppo grande")},
+    {ENOLCK, QT_TRANSLATE_NOOP("ErrorReport", "il sistema non ha più blocchi per i file")},
 };
+
+// The numbers the system gives causes: enough to name any cause Qt reports only by its text.
+constexpr int highestSystemError = 255;
+
+QString numberedReason(int systemError)
+{
+    //: The reason of a failure the game has no words for, with the system's number for it.
+    return QCoreApplication::translate("ErrorReport", "errore del sistema numero %1")
+        .arg(systemError);
+}
 
 } // namespace
 
@@ -65,17 +92,18 @@ QString failureReason(int systemError)
     for (const Reason &reason : usualReasons)
         if (reason.systemError == systemError)
             return QCoreApplication::translate("ErrorReport", reason.text);
-    return qt_error_string(systemError);
+    return numberedReason(systemError);
 }
 
 QString failureReason(const QString &systemText)
 {
     // Qt words the cause of a failed file operation as qt_error_string of the system's error
     // number: the same text identifies the number.
-    for (const Reason &reason : usualReasons)
-        if (systemText == qt_error_string(reason.systemError))
-            return QCoreApplication::translate("ErrorReport", reason.text);
-    return systemText;
+    for (int systemError = 1; systemError <= highestSystemError; ++systemError)
+        if (systemText == qt_error_string(systemError))
+            return failureReason(systemError);
+    //: The reason of a failure that neither the game nor the system could name.
+    return QCoreApplication::translate("ErrorReport", "errore sconosciuto");
 }
 
 } // namespace zarvento

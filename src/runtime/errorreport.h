@@ -18,10 +18,11 @@ struct FileError {
 // The text of the error report, in the game's language: what failed, on which file, and why.
 QString errorReportText(const FileError &error);
 
-// Why a file operation failed, from the system's error number: Italian for the usual causes, the
-// system's own text for the rest.
+// Why a file operation failed, from the system's error number, in the game's language: the cause
+// in words for every one the record files can meet, its number for any other.
 QString failureReason(int systemError);
-// The same for a failure that Qt reports only as the system's text for its cause.
+// The same for a failure that Qt reports only as the system's text for its cause; a text that is
+// no system's cause reads as an unknown error.
 QString failureReason(const QString &systemText);
 
 } // namespace zarvento

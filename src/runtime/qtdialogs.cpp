@@ -23,6 +23,8 @@ QMessageBox::Icon iconFor(MsgBoxStyle::Icon icon)
         return QMessageBox::Critical;
     case MsgBoxStyle::Icon::Question:
         return QMessageBox::Question;
+    case MsgBoxStyle::Icon::Warning:
+        return QMessageBox::Warning;
     case MsgBoxStyle::Icon::None:
         break;
     }
@@ -73,6 +75,11 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
         no->setText(noText());
         box.setDefaultButton(style.defaultButton == MsgBoxStyle::Default::Second ? no : yes);
         box.setEscapeButton(no);
+    } else if (style.buttons == MsgBoxStyle::Buttons::RetryCancel) {
+        QPushButton *retry = box.addButton(QMessageBox::Retry);
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(style.defaultButton == MsgBoxStyle::Default::Second ? cancel : retry);
+        box.setEscapeButton(cancel);
     } else {
         QPushButton *ok = box.addButton(QMessageBox::Ok);
         ok->setText(okText());
@@ -95,6 +102,10 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
         return MsgBoxAnswer::Yes;
     case QMessageBox::No:
         return MsgBoxAnswer::No;
+    case QMessageBox::Retry:
+        return MsgBoxAnswer::Retry;
+    case QMessageBox::Cancel:
+        return MsgBoxAnswer::Cancel;
     default:
         return MsgBoxAnswer::Ok;
     }

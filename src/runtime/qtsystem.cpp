@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QEventLoop>
 #include <QLocale>
+#include <QTimer>
 
 namespace zarvento {
 
@@ -17,6 +19,14 @@ QString QtSystem::programFolder() const
 QString QtSystem::shortDate() const
 {
     return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+void QtSystem::pause(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    // A click would reach the rules in the middle of the handler that pauses.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtSystem::endProgram(int status)

@@ -11,6 +11,7 @@ class QtSystem final : public System {
 public:
     QString programFolder() const override;
     QString shortDate() const override;
+    void pause(int milliseconds) override;
     void endProgram(int status) override;
 };
 

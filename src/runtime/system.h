@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zarvento contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the game asks of the system beyond windows and dialogs: folders, the date, the end.
+// What the game asks of the system beyond windows and dialogs: folders, the date, a pause, the end.
 #pragma once
 
 #include <QString>
@@ -14,6 +14,9 @@ public:
     virtual QString programFolder() const = 0;
     // Today's date in the short form of the language the game speaks.
     virtual QString shortDate() const = 0;
+    // Lets about this many milliseconds go by while the window lives on: timers tick and it
+    // repaints. The player's clicks and keys wait until it returns.
+    virtual void pause(int milliseconds) = 0;
     // Ends the program with this exit status once control is back in the event loop.
     virtual void endProgram(int status) = 0;
 };

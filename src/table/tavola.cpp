@@ -20,6 +20,10 @@ constexpr int waitLength = 1000;
 constexpr int matchSeconds = 900;
 // The motion renumbers an odd target with 2 x (1 to renumberRange) + 1.
 constexpr int renumberRange = 900;
+// Another game holds the record for the milliseconds of its save: it is tried again this often,
+// and after this many tries, about a second, the player is told.
+constexpr int recordRetryMs = 50;
+constexpr int triesBeforeTelling = 20;
 
 // The targets' first numbers, dealt by every activation: each reseeded from a fresh local (0),
 // except paricmd2's, reseeded from the number just dealt to paricmd1.
@@ -100,8 +104,15 @@ void Tavola::formLoad()
     Avviatempo();
 
     v_.winDir = GetSystemDir();
-    if (const std::optional<FileError> error = prepareRecordFiles(v_.winDir)) {
-        runtimeError(*error);
+    RecordAttempt prepared = prepareRecordFiles(v_.winDir);
+    const auto prepareAgain = [this, &prepared] {
+        prepared = prepareRecordFiles(v_.winDir);
+        return prepared.busy;
+    };
+    if (prepared.busy && !whenRecordFree(prepareAgain, Countdown::Waits))
+        return;
+    if (prepared.error) {
+        runtimeError(*prepared.error);
         return;
     }
     const std::optional<QString> storedScore = Leggifiletxt(v_.winDir + scoreFileName);
@@ -307,8 +318,16 @@ void Tavola::cmdExitClick()
     for (v_.waitStep = 1; v_.waitStep <= waitLength; ++v_.waitStep) {
     }
 
-    const RecordOutcome outcome = storeIfRecord(v_.winDir, form_.caption(Control::Punteggio),
-                                                form_.caption(Control::lblnome1));
+    // The pair of the match as it ended: stored as it is, however long the record stays busy.
+    const QString score = form_.caption(Control::Punteggio);
+    const QString name = form_.caption(Control::lblnome1);
+    RecordOutcome outcome = storeIfRecord(v_.winDir, score, name);
+    const auto storeAgain = [&] {
+        outcome = storeIfRecord(v_.winDir, score, name);
+        return outcome.busy;
+    };
+    if (outcome.busy && !whenRecordFree(storeAgain, Countdown::Runs))
+        return;
     if (outcome.error) {
         runtimeError(*outcome.error);
         return;
@@ -344,6 +363,12 @@ QString Tavola::GetSystemDir() const
 std::optional<QString> Tavola::Leggifiletxt(const QString &nomefile)
 {
     TextRead read = readTextFile(nomefile);
+    const auto readAgain = [&read, &nomefile] {
+        read = readTextFile(nomefile);
+        return read.busy;
+    };
+    if (read.busy && !whenRecordFree(readAgain, Countdown::Waits))
+        return std::nullopt;
     if (read.error) {
         runtimeError(*read.error);
         return std::nullopt;
@@ -405,6 +430,33 @@ void Tavola::closed()
 {
     // Closing the window ends the game without touching the record.
     end(0);
+}
+
+bool Tavola::whenRecordFree(const std::function<bool()> &stillBusy, Countdown countdown)
+{
+    const bool ticking = form_.isTimerEnabled(Timer::Timer1);
+    if (countdown == Countdown::Waits)
+        form_.setTimerEnabled(Timer::Timer1, false);
+    for (int tries = 1; !ended_; ++tries) {
+        if (tries % triesBeforeTelling != 0) {
+            system_.pause(recordRetryMs);
+        } else {
+            const MsgBoxAnswer answer = dialogs_.messageBox(
+                tr("Un'altra copia del gioco sta salvando il record.\n\n"
+                   "Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco "
+                   "senza aspettare."),
+                {MsgBoxStyle::Buttons::RetryCancel, MsgBoxStyle::Icon::Warning,
+                 MsgBoxStyle::Default::First});
+            if (answer != MsgBoxAnswer::Retry)
+                end(1);
+        }
+        if (!ended_ && !stillBusy()) {
+            if (countdown == Countdown::Waits)
+                form_.setTimerEnabled(Timer::Timer1, ticking);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Tavola::runtimeError(const FileError &error)

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 
+#include <functional>
 #include <optional>
 
 namespace zarvento {
@@ -66,6 +67,14 @@ private:
     // A new question: two factors drawn afresh and written into the hidden question labels.
     std::pair<std::int16_t, std::int16_t> drawQuestion();
     QString soundPath(const char *file) const;
+    // Whether the countdown goes on while the game waits for the record: not before the window is
+    // first up, since the match has not begun.
+    enum class Countdown { Runs, Waits };
+    // Makes the try again until the record files are free, the window living on meanwhile; after
+    // about a second the player is told and may go on waiting or give up, which ends the game.
+    // stillBusy makes one try and says whether it found the record busy. False when the game
+    // ended before the record was free.
+    bool whenRecordFree(const std::function<bool()> &stillBusy, Countdown countdown);
     // The standard error report: says what failed and ends the program.
     void runtimeError(const FileError &error);
     void end(int status);

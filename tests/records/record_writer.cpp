@@ -6,6 +6,7 @@
 #include "records/recordfiles.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 
@@ -17,12 +18,20 @@ int main(int argc, char **argv)
     const QStringList args = QCoreApplication::arguments();
     const QString folder = args.value(1) + "/";
     std::optional<FileError> error;
-    if (args.value(2) == "--start")
-        error = prepareRecordFiles(folder);
+    // Like the game, it waits for another writer's lock; having no window, it just sleeps.
+    if (args.value(2) == "--start") {
+        RecordAttempt attempt = prepareRecordFiles(folder);
+        for (; attempt.busy; attempt = prepareRecordFiles(folder))
+            QThread::msleep(5);
+        error = attempt.error;
+    }
     const int first = args.value(2).toInt(); // none for a start
     for (int score = first; !error && score < first + args.value(3).toInt(); ++score) {
         const QString number = QString::number(score);
-        error = storeIfRecord(folder, number, "giocatore " + number).error;
+        RecordOutcome outcome = storeIfRecord(folder, number, "giocatore " + number);
+        for (; outcome.busy; outcome = storeIfRecord(folder, number, "giocatore " + number))
+            QThread::msleep(5);
+        error = outcome.error;
     }
     if (error)
         std::fprintf(stderr, "%s\n", qPrintable(errorReportText(*error)));

@@ -170,8 +170,15 @@ struct FakeSounds final : Sounds {
 struct FakeSystem final : System {
     QString programFolder() const override { return folder; }
     QString shortDate() const override { return QStringLiteral("06/12/26"); }
+    void pause(int milliseconds) override
+    {
+        pauses.push_back(milliseconds);
+        duringPause();
+    }
     void endProgram(int status) override { endings.push_back(status); }
     std::vector<int> endings;
+    std::vector<int> pauses;
+    std::function<void()> duringPause = [] {};     // what happens while the game pauses
     QString folder = QStringLiteral("/opt/gioco"); // where the game looks for its suoni folder
 };
 
