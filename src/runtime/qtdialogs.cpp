@@ -50,6 +50,10 @@ QString cancelText()
 {
     return QCoreApplication::translate("Dialogs", "Annulla");
 }
+QString retryText()
+{
+    return QCoreApplication::translate("Dialogs", "Riprova");
+}
 
 } // namespace
 
@@ -78,6 +82,8 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
     } else if (style.buttons == MsgBoxStyle::Buttons::RetryCancel) {
         QPushButton *retry = box.addButton(QMessageBox::Retry);
         QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        retry->setText(retryText());
+        cancel->setText(cancelText());
         box.setDefaultButton(style.defaultButton == MsgBoxStyle::Default::Second ? cancel : retry);
         box.setEscapeButton(cancel);
     } else {
