@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFlags>
+#include <QSize>
 
 #include <array>
 #include <optional>
@@ -24,6 +25,13 @@ constexpr int timerIntervalMs = 1000;
 constexpr int pixels(int twips)
 {
     return twips / twipsPerPixel;
+}
+
+// The whole window at normal size, client area and menu bar, in pixels: what a screen must hold.
+constexpr QSize designedWindowSize()
+{
+    constexpr int menuBarHeight = 24;
+    return {pixels(clientWidthTwips), pixels(clientHeightTwips) + menuBarHeight};
 }
 
 // The platform's own colour for that kind of control.

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -57,6 +59,14 @@ TavolaWindow::TavolaWindow(QWidget *parent)
     });
     buildMenu();
     sizeClientArea();
+
+    // Alt+X ends the game in every language, beside the translated exit button's own access key.
+    exitKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_X), this);
+    exitKey_->setAutoRepeat(false);
+    connect(exitKey_, &QShortcut::activated, this, [this] {
+        if (auto *exit = qobject_cast<QAbstractButton *>(widget(Control::cmdExit)))
+            exit->click();
+    });
 }
 
 TavolaWindow::~TavolaWindow() = default;
@@ -73,7 +83,12 @@ void TavolaWindow::sizeClientArea()
     layout()->activate();
     resize(size() + client - canvas_->size());
     layout()->activate();
-    move(pixels(designLeftTwips), pixels(designTopTwips));
+    // The designed place, moved up or left where an enlarged window would leave the screen.
+    constexpr int titleBarRoom = 24;
+    const QRect room = screen()->availableGeometry();
+    const int left = std::min(pixels(designLeftTwips), room.right() + 1 - width());
+    const int top = std::min(pixels(designTopTwips), room.bottom() + 1 - height() - titleBarRoom);
+    move(std::max(left, room.left()), std::max(top, room.top()));
 }
 
 void TavolaWindow::buildMenu()
@@ -152,7 +167,10 @@ void TavolaWindow::buildControls()
     }
     for (std::size_t i = 1; i < focusOrder.size(); ++i)
         setTabOrder(slot(focusOrder[i - 1]).widget, slot(focusOrder[i]).widget);
-    slot(Control::cmdExit).widget->setFocus();
+    auto *exit = qobject_cast<QAbstractButton *>(slot(Control::cmdExit).widget);
+    exit->setFocus();
+    // Where the button's own key is Alt+X already, a second one would make the key ambiguous.
+    exitKey_->setEnabled(QKeySequence::mnemonic(exit->text()) != exitKey_->key());
 }
 
 void TavolaWindow::unload()

@@ -15,6 +15,7 @@
 #include <optional>
 
 class QAction;
+class QShortcut;
 class QTimer;
 
 namespace zarvento {
@@ -87,6 +88,7 @@ private:
     HeldKeys heldKeys_{this};
     std::array<QTimer *, 2> timers_{};
     std::array<QAction *, 7> menu_{};
+    QShortcut *exitKey_ = nullptr;
     // The client height at the last band painting; none while places are still in twips.
     std::optional<int> bandHeight_;
     bool resizeReported_ = false;
