@@ -30,11 +30,6 @@ void addHidden(QCommandLineParser &parser, const char *name, bool takesValue)
     parser.addOption(option);
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("StartOptions", text);
-}
-
 } // namespace
 
 StartOptions parseStartOptions(const QStringList &arguments)
@@ -44,15 +39,19 @@ StartOptions parseStartOptions(const QStringList &arguments)
     // The window's caption says what the game is for.
     parser.setApplicationDescription(
         QCoreApplication::translate("Tavola", "Giocare con i numeri pari e dispari"));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  tr("Mostra queste opzioni ed esce."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Mostra la versione ed esce."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("StartOptions", "Mostra queste opzioni ed esce."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("StartOptions", "Mostra la versione ed esce."));
     const QCommandLineOption scale(
         QStringLiteral("scale"),
-        tr("Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; "
-           "fit: il più grande che entra."),
-        tr("FATTORE"));
+        QCoreApplication::translate(
+            "StartOptions",
+            "Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; "
+            "fit: il più grande che entra."),
+        QCoreApplication::translate("StartOptions", "FATTORE"));
     parser.addOptions({help, version, scale});
     for (const char *name : qtOptionsWithValue)
         addHidden(parser, name, true);
@@ -65,14 +64,18 @@ StartOptions parseStartOptions(const QStringList &arguments)
     if (!parser.parse(arguments)) {
         mistake = parser.unknownOptionNames().isEmpty()
                       ? parser.errorText()
-                      : tr("Opzione sconosciuta: %1").arg(parser.unknownOptionNames().first());
+                      : QCoreApplication::translate("StartOptions", "Opzione sconosciuta: %1")
+                            .arg(parser.unknownOptionNames().first());
     } else if (!parser.positionalArguments().isEmpty()) {
-        mistake = tr("Argomento inatteso: %1").arg(parser.positionalArguments().first());
+        mistake = QCoreApplication::translate("StartOptions", "Argomento inatteso: %1")
+                      .arg(parser.positionalArguments().first());
     }
     if (!mistake.isEmpty()) {
         options.exitStatus = 2;
-        options.error = program + QStringLiteral(": ") + mistake + u'\n' +
-                        tr("Per sapere come si usa: zarvento --help") + u'\n';
+        options.error =
+            program + QStringLiteral(": ") + mistake + u'\n' +
+            QCoreApplication::translate("StartOptions", "Per sapere come si usa: zarvento --help") +
+            u'\n';
     } else if (parser.isSet(help)) {
         options.exitStatus = 0;
         options.output = parser.helpText();

@@ -7,6 +7,8 @@
 
 #include <QColor>
 #include <QFlags>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 
 #include <array>
@@ -33,6 +35,10 @@ constexpr QSize designedWindowSize()
     constexpr int menuBarHeight = 24;
     return {pixels(clientWidthTwips), pixels(clientHeightTwips) + menuBarHeight};
 }
+
+// Where the window opens on a screen that leaves it room: the designed place, moved up or left
+// where an enlarged window would leave the screen.
+QPoint designedPlace(const QRect &room, const QSize &window);
 
 // The platform's own colour for that kind of control.
 constexpr Colour systemColour = 0xFFFFFFFFu;

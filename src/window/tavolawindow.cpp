@@ -83,12 +83,7 @@ void TavolaWindow::sizeClientArea()
     layout()->activate();
     resize(size() + client - canvas_->size());
     layout()->activate();
-    // The designed place, moved up or left where an enlarged window would leave the screen.
-    constexpr int titleBarRoom = 24;
-    const QRect room = screen()->availableGeometry();
-    const int left = std::min(pixels(designLeftTwips), room.right() + 1 - width());
-    const int top = std::min(pixels(designTopTwips), room.bottom() + 1 - height() - titleBarRoom);
-    move(std::max(left, room.left()), std::max(top, room.top()));
+    move(designedPlace(screen()->availableGeometry(), size()));
 }
 
 void TavolaWindow::buildMenu()
