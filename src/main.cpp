@@ -4,10 +4,13 @@
 #include "runtime/qtdialogs.h"
 #include "runtime/qtsystem.h"
 #include "runtime/random.h"
+#include "runtime/startoptions.h"
+#include "runtime/startscale.h"
 #include "runtime/translations.h"
 #include "sound/sdlvoice.h"
 #include "table/tavola.h"
 #include "window/fonts.h"
+#include "window/layout.h"
 #include "window/tavolawindow.h"
 
 #include <QApplication>
@@ -18,6 +21,11 @@
 
 int main(int argc, char *argv[])
 {
+    const zarvento::StartOptions options = zarvento::readStartOptions(argc, argv);
+    if (options.exitStatus)
+        return *options.exitStatus;
+    // Read by the application as it starts, and never again.
+    zarvento::settleScale(options.scale, zarvento::designedWindowSize(), argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zarvento"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zarvento"));

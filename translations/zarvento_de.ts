@@ -159,6 +159,37 @@ Das Spiel wird jetzt beendet.</translation>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>Zeigt diese Optionen und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Zeigt die Version und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>Zeigt das Spiel FAKTOR-mal größer, von 0.5 bis zu dem, was auf den Bildschirm passt; fit: so groß wie es passt.</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>FAKTOR</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>So erfährst du, wie es geht: zarvento --help</translation>
+    </message>
+</context>
+<context>
     <name>Tavola</name>
     <message>
         <source>Attenzione!  </source>

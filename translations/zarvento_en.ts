@@ -159,6 +159,37 @@ The game will now close.</translation>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>Shows these options and quits.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Shows the version and quits.</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>Shows the game FACTOR times bigger, from 0.5 up to what fits the screen; fit: the biggest that fits.</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>FACTOR</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>To see how to use it: zarvento --help</translation>
+    </message>
+</context>
+<context>
     <name>Tavola</name>
     <message>
         <source>Attenzione!  </source>

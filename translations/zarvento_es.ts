@@ -159,6 +159,37 @@ El juego se va a cerrar.</translation>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>Muestra estas opciones y sale.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Muestra la versión y sale.</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>Muestra el juego FACTOR veces más grande, de 0.5 hasta lo que cabe en la pantalla; fit: el más grande que cabe.</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>FACTOR</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Opción desconocida: %1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>Argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>Para saber cómo se usa: zarvento --help</translation>
+    </message>
+</context>
+<context>
     <name>Tavola</name>
     <message>
         <source>Attenzione!  </source>

@@ -159,6 +159,37 @@ Le jeu va se fermer.</translation>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>Montre ces options et quitte.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Montre la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>Montre le jeu FACTEUR fois plus grand, de 0.5 jusqu'à ce qui tient sur l'écran ; fit : le plus grand qui tient.</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>FACTEUR</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Option inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>Argument inattendu : %1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>Pour savoir comment l'utiliser : zarvento --help</translation>
+    </message>
+</context>
+<context>
     <name>Tavola</name>
     <message>
         <source>Attenzione!  </source>

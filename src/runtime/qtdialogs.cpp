@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
+
+#include <optional>
 
 namespace zarvento {
 
@@ -55,6 +58,24 @@ QString retryText()
     return QCoreApplication::translate("Dialogs", "Riprova");
 }
 
+// A box that opens centred on a given point, if it has one, rather than where Qt puts it.
+template <class Box> class PlacedBox final : public Box {
+public:
+    PlacedBox(QWidget *parent, std::optional<QPoint> centre) : Box(parent), centre_(centre) {}
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        // Only now does a message box know its size.
+        Box::showEvent(event);
+        if (centre_)
+            this->move(*centre_ - this->rect().center());
+    }
+
+private:
+    std::optional<QPoint> centre_;
+};
+
 } // namespace
 
 // A minimized window would take its boxes out of sight with it.
@@ -63,9 +84,18 @@ QWidget *QtDialogs::parentForBox() const
     return owner_ != nullptr && owner_->isVisible() && !owner_->isMinimized() ? owner_ : nullptr;
 }
 
+// Hidden for a new game, or minimized, the window has left its place: the box opens there, where
+// the player looks. A window never shown yet has no place, and the box opens mid-screen.
+std::optional<QPoint> QtDialogs::lastPlace() const
+{
+    if (owner_ == nullptr || parentForBox() != nullptr || owner_->windowHandle() == nullptr)
+        return std::nullopt;
+    return owner_->frameGeometry().center();
+}
+
 MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const QString &title)
 {
-    QMessageBox box(parentForBox());
+    PlacedBox<QMessageBox> box(parentForBox(), lastPlace());
     box.setWindowTitle(title.isEmpty() ? programTitle : title);
     // A name or a record file's content may look like markup; it is shown as typed.
     box.setTextFormat(Qt::PlainText);
@@ -119,7 +149,7 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
 
 QString QtDialogs::inputBox(const QString &prompt)
 {
-    QInputDialog dialog(parentForBox());
+    PlacedBox<QInputDialog> dialog(parentForBox(), lastPlace());
     dialog.setWindowTitle(programTitle);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);

@@ -5,6 +5,10 @@
 
 #include "runtime/dialogs.h"
 
+#include <QPoint>
+
+#include <optional>
+
 class QWidget;
 
 namespace zarvento {
@@ -12,7 +16,8 @@ namespace zarvento {
 class QtDialogs final : public Dialogs {
 public:
     // While owner (the game window) is in sight, boxes open centred over it and belong to it;
-    // otherwise, as at start before there is a window, in the middle of the screen.
+    // while it is hidden or minimized, centred where it was; before it was ever shown, as at
+    // start, in the middle of the screen.
     explicit QtDialogs(QWidget *owner = nullptr) : owner_(owner) {}
 
     MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style, const QString &title) override;
@@ -20,6 +25,7 @@ public:
 
 private:
     QWidget *parentForBox() const;
+    std::optional<QPoint> lastPlace() const;
 
     QWidget *owner_;
 };

@@ -3,6 +3,8 @@
 // The design-time table of the window's controls, row for row in the order the window holds them.
 #include "window/layout.h"
 
+#include <algorithm>
+
 namespace zarvento {
 
 namespace {
@@ -175,6 +177,16 @@ const std::array<ControlRow, controlCount> &layoutTable()
 const std::array<MenuRow, 7> &menuTable()
 {
     return menus;
+}
+
+QPoint designedPlace(const QRect &room, const QSize &window)
+{
+    // The window manager's title bar, above the window.
+    constexpr int titleBarRoom = 24;
+    const int left = std::min(pixels(designLeftTwips), room.right() + 1 - window.width());
+    const int top =
+        std::min(pixels(designTopTwips), room.bottom() + 1 - window.height() - titleBarRoom);
+    return {std::max(left, room.left()), std::max(top, room.top())};
 }
 
 } // namespace zarvento

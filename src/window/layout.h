@@ -7,6 +7,9 @@
 
 #include <QColor>
 #include <QFlags>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 
 #include <array>
 #include <optional>
@@ -25,6 +28,17 @@ constexpr int pixels(int twips)
 {
     return twips / twipsPerPixel;
 }
+
+// The whole window at normal size, client area and menu bar, in pixels: what a screen must hold.
+constexpr QSize designedWindowSize()
+{
+    constexpr int menuBarHeight = 24;
+    return {pixels(clientWidthTwips), pixels(clientHeightTwips) + menuBarHeight};
+}
+
+// Where the window opens on a screen that leaves it room: the designed place, moved up or left
+// where an enlarged window would leave the screen.
+QPoint designedPlace(const QRect &room, const QSize &window);
 
 // The platform's own colour for that kind of control.
 constexpr Colour systemColour = 0xFFFFFFFFu;

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -59,6 +61,14 @@ TavolaWindow::TavolaWindow(QWidget *parent)
     });
     buildMenu();
     sizeClientArea();
+
+    // Alt+X ends the game in every language, beside the translated exit button's own access key.
+    exitKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_X), this);
+    exitKey_->setAutoRepeat(false);
+    connect(exitKey_, &QShortcut::activated, this, [this] {
+        if (auto *exit = qobject_cast<QAbstractButton *>(widget(Control::cmdExit)))
+            exit->click();
+    });
 }
 
 TavolaWindow::~TavolaWindow() = default;
@@ -75,7 +85,7 @@ void TavolaWindow::sizeClientArea()
     layout()->activate();
     resize(size() + client - canvas_->size());
     layout()->activate();
-    move(pixels(designLeftTwips), pixels(designTopTwips));
+    move(designedPlace(screen()->availableGeometry(), size()));
 }
 
 void TavolaWindow::buildMenu()
@@ -191,7 +201,10 @@ void TavolaWindow::buildControls()
     }
     for (std::size_t i = 1; i < focusOrder.size(); ++i)
         setTabOrder(slot(focusOrder[i - 1]).widget, slot(focusOrder[i]).widget);
-    slot(Control::cmdExit).widget->setFocus();
+    auto *exit = qobject_cast<QAbstractButton *>(slot(Control::cmdExit).widget);
+    exit->setFocus();
+    // Where the button's own key is Alt+X already, a second one would make the key ambiguous.
+    exitKey_->setEnabled(QKeySequence::mnemonic(exit->text()) != exitKey_->key());
 }
 
 void TavolaWindow::unload()

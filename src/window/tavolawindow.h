@@ -16,6 +16,7 @@
 
 class QAction;
 class QMenu;
+class QShortcut;
 class QTimer;
 
 namespace zarvento {
@@ -99,6 +100,7 @@ private:
     Translations *translations_ = nullptr;
     QMenu *languageMenu_ = nullptr;
     QAction *computerLanguage_ = nullptr;
+    QShortcut *exitKey_ = nullptr;
     // The client height at the last band painting; none while places are still in twips.
     std::optional<int> bandHeight_;
     bool resizeReported_ = false;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -266,6 +267,7 @@ TEST(QtDialogs, BoxesOpenOverTheGameWindowWhileItIsInSightElseMidScreen)
     noteAndClose();
     dialogs.inputBox(QStringLiteral("Come ti chiami?"));
     EXPECT_EQ(parent, nullptr) << "the name box at start, before there is a window";
+    EXPECT_LE((centre - game.screen()->availableGeometry().center()).manhattanLength(), 4);
 
     game.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
@@ -277,4 +279,16 @@ TEST(QtDialogs, BoxesOpenOverTheGameWindowWhileItIsInSightElseMidScreen)
     dialogs.inputBox(QStringLiteral("Come ti chiami?"));
     EXPECT_EQ(parent, &game);
     EXPECT_LE((centre - game.frameGeometry().center()).manhattanLength(), 4);
+
+    // A new game hides the window moved aside: its name box and greeting open where it was.
+    game.move(150, 0);
+    const QPoint movedCentre = game.frameGeometry().center();
+    game.hide();
+    noteAndClose();
+    dialogs.inputBox(QStringLiteral("Come ti chiami?"));
+    EXPECT_EQ(parent, nullptr);
+    EXPECT_LE((centre - movedCentre).manhattanLength(), 4);
+    noteAndClose();
+    dialogs.messageBox(QStringLiteral(" Anna vediamo se sei un vero campione  "), {}, {});
+    EXPECT_LE((centre - movedCentre).manhattanLength(), 4);
 }

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -126,6 +127,25 @@ TEST_P(Language, BoxesAndLabelsReadInIt)
     window.load();
     read << game.form.windowCaption << window.caption(Control::Label6);
     EXPECT_EQ(read, GetParam().read);
+
+    // Alt+X, as the README promises, and the translated button's own key both end the game.
+    struct Exits final : FormEvents {
+        int count = 0;
+        void controlClicked(Control control) override { count += control == Control::cmdExit; }
+        void windowClicked() override {}
+        void timerTicked(Timer) override {}
+        void resized() override {}
+        void menuChosen(MenuItem) override {}
+        void closed() override {}
+    } exits;
+    window.setEvents(&exits);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const QKeySequence ownKey = QKeySequence::mnemonic(window.caption(Control::cmdExit));
+    for (const QKeySequence &key : {QKeySequence(Qt::ALT | Qt::Key_X), ownKey})
+        QTest::keySequence(&window, key);
+    EXPECT_EQ(exits.count, 2);
+    window.setEvents(nullptr);
 }
 
 TEST_P(Language, StandardButtonsAndTodaysDateReadInIt)

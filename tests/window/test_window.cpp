@@ -4,6 +4,7 @@
 // held keys and the even hit's green.
 #include "keys.h"
 #include "window/fonts.h"
+#include "window/layout.h"
 #include "window/tavolawindow.h"
 
 #include <QAccessible>
@@ -96,6 +97,16 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
     }
     QTest::mouseClick(at(C::paricmd), Qt::LeftButton);
+    // A tap on a touch screen or a whiteboard is a click; a finger resting there, one press.
+    QPointingDevice *screen = QTest::createTouchDevice();
+    const QPoint onExit = at(C::cmdExit)->geometry().center();
+    for (QPoint point : {points[0], points[3], points[4], onExit}) {
+        const QPoint inWindow = window.centralWidget()->mapTo(&window, point);
+        QTest::touchEvent(&window, screen).press(0, inWindow);
+        for (int resting = 0; resting < 5; ++resting)
+            QTest::touchEvent(&window, screen).stationary(0);
+        QTest::touchEvent(&window, screen).release(0, inWindow);
+    }
 
     QStringList titles;
     for (QAction *action : window.menuBar()->actions()) {
@@ -107,7 +118,8 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
     EXPECT_EQ(titles.join('|'), "www.example.org/zarvento|Zarvento - gli autori|Nuovo gioco|Help");
     EXPECT_EQ(heard,
               QStringList({"cmdExit", "cmdExit", "cmdExit", "cmdExit", "bare window", "bare window",
-                           "bare window", "disparicmd", "Next", "citta", "via", "Ciao"}));
+                           "bare window", "disparicmd", "bare window", "bare window", "disparicmd",
+                           "cmdExit", "Next", "citta", "via", "Ciao"}));
 }
 
 struct BandCase {
@@ -145,6 +157,27 @@ TEST(Bands, MenuAndClientSizeComeWithTheWindowControlsOnlyWithLoading)
     EXPECT_EQ(window.centralWidget()->size(), QSize(608, 672));
     EXPECT_EQ(window.menuBar()->actions().size(), 4) << "the menu is built once";
     EXPECT_NE(window.widget(C::cmdExit), nullptr);
+}
+
+struct PlaceCase {
+    const char *name;
+    QRect room;
+    QSize window;
+    QPoint place;
+};
+
+// Where a window enlarged by a scale factor opens, in the screen's pixels at normal size.
+TEST(Place, TheDesignedPlaceMovedUpOrLeftOnlyAsFarAsTheScreenNeeds)
+{
+    const PlaceCase cases[] = {
+        {"room to spare", {0, 0, 800, 800}, {608, 691}, {57, 68}},
+        {"full HD at 1.5: up to leave a title bar", {0, 0, 1280, 720}, {608, 691}, {57, 5}},
+        {"below a panel", {0, 30, 1280, 720}, {608, 691}, {57, 35}},
+        {"a narrow screen", {0, 0, 640, 800}, {608, 691}, {32, 68}},
+        {"too small: the top left corner", {0, 0, 600, 600}, {608, 691}, {0, 0}},
+    };
+    for (const PlaceCase &c : cases)
+        EXPECT_EQ(designedPlace(c.room, c.window), c.place) << c.name;
 }
 
 TEST_F(Window, BandsFillTheClientAreaSetTheUnitsAndOnlyChangesRepaint)
