@@ -19,13 +19,13 @@
         <source>Annulla</source>
         <translation>إلغاء</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>إعادة المحاولة</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
-    <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>مقفل من نسخة أخرى من اللعبة</translation>
-    </message>
     <message>
         <source>non è un file normale</source>
         <translation>ليس ملفًا عاديًا</translation>
@@ -94,6 +94,103 @@ Il gioco verrà chiuso.</source>
         <translation>.
 
 ستُغلق اللعبة الآن.</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>اسم الملف طويل جدًا</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>الملف مشغول</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>الملف مشغول ببرنامج آخر</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>توجد ملفات مفتوحة كثيرة جدًا</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>نفدت الذاكرة</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>لا يمكن نقل الملف إلى قرص آخر</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>يستخدم برنامجٌ الملفَ الآن</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>توقفت العملية</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>الملف كبير جدًا</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>الملف موجود من قبل</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>العملية غير صالحة</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>الجهاز غير موجود</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>لم يعد الوصول إلى الملف ممكنًا</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>لم تعد لدى النظام أقفال للملفات</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>خطأ في النظام رقم %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>خطأ غير معروف</translation>
+    </message>
+</context>
+<context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>يعرض هذه الخيارات ثم يخرج.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>يعرض رقم الإصدار ثم يخرج.</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>يعرض اللعبة أكبر بمقدار العامل، من 0.5 حتى أكبر حجم تتسع له الشاشة؛ fit: أكبر حجم تتسع له.</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>العامل</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>خيار غير معروف: %1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>وسيط غير متوقع: %1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>لمعرفة طريقة الاستخدام: zarvento --help</translation>
     </message>
 </context>
 <context>
@@ -239,6 +336,14 @@ Il gioco verrà chiuso.</source>
     <message>
         <source>Lingua del computer</source>
         <translation>لغة الحاسوب</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>نسخة أخرى من اللعبة تحفظ الرقم القياسي الآن.
+
+اضغط «إعادة المحاولة» لتنتظر حتى تنتهي، أو «إلغاء» لتغلق اللعبة دون انتظار.</translation>
     </message>
 </context>
 </TS>

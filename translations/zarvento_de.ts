@@ -19,6 +19,10 @@
         <source>Annulla</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

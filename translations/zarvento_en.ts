@@ -19,6 +19,10 @@
         <source>Annulla</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>Retry</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

@@ -19,6 +19,10 @@
         <source>Annulla</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>Reintentar</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

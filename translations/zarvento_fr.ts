@@ -19,6 +19,10 @@
         <source>Annulla</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>Réessayer</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -170,7 +174,7 @@ Le jeu va se fermer.</translation>
     </message>
     <message>
         <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
-        <translation>Montre le jeu FACTEUR fois plus grand, de 0.5 jusqu'à ce qui tient sur l'écran ; fit : le plus grand qui tient.</translation>
+        <translation>Montre le jeu FACTEUR fois plus grand, de 0.5 jusqu&apos;à ce qui tient sur l&apos;écran ; fit : le plus grand qui tient.</translation>
     </message>
     <message>
         <source>FATTORE</source>
@@ -186,7 +190,7 @@ Le jeu va se fermer.</translation>
     </message>
     <message>
         <source>Per sapere come si usa: zarvento --help</source>
-        <translation>Pour savoir comment l'utiliser : zarvento --help</translation>
+        <translation>Pour savoir comment l&apos;utiliser : zarvento --help</translation>
     </message>
 </context>
 <context>

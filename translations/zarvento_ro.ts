@@ -19,13 +19,13 @@
         <source>Annulla</source>
         <translation>Anulează</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>Reîncearcă</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
-    <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>este blocat de o altă copie a jocului</translation>
-    </message>
     <message>
         <source>non è un file normale</source>
         <translation>nu este un fișier obișnuit</translation>
@@ -94,6 +94,103 @@ Il gioco verrà chiuso.</source>
         <translation>.
 
 Jocul se va închide acum.</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>numele fișierului este prea lung</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>fișierul este ocupat</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>fișierul este ocupat de alt program</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>sunt prea multe fișiere deschise</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>memoria s-a terminat</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>fișierul nu poate fi mutat pe alt disc</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>fișierul este folosit de un program</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>operația a fost întreruptă</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>fișierul este prea mare</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>fișierul există deja</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>operația nu este validă</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>dispozitivul nu există</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>fișierul nu mai poate fi găsit</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>sistemul nu mai are blocări pentru fișiere</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>eroare de sistem numărul %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>eroare necunoscută</translation>
+    </message>
+</context>
+<context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>Arată aceste opțiuni și iese.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Arată versiunea și iese.</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>Arată jocul de FACTOR ori mai mare, de la 0.5 până cât încape pe ecran; fit: cel mai mare care încape.</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>FACTOR</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Opțiune necunoscută: %1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>Argument neașteptat: %1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>Ca să afli cum se folosește: zarvento --help</translation>
     </message>
 </context>
 <context>
@@ -239,6 +336,14 @@ Jocul se va închide acum.</translation>
     <message>
         <source>Lingua del computer</source>
         <translation>Limba calculatorului</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>O altă copie a jocului salvează recordul.
+
+Apasă Reîncearcă ca să aștepți să termine, sau Anulează ca să închizi jocul fără să aștepți.</translation>
     </message>
 </context>
 </TS>

@@ -19,13 +19,13 @@
         <source>Annulla</source>
         <translation>Anulo</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>Provo përsëri</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
-    <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>është i bllokuar nga një kopje tjetër e lojës</translation>
-    </message>
     <message>
         <source>non è un file normale</source>
         <translation>nuk është skedar i zakonshëm</translation>
@@ -94,6 +94,103 @@ Il gioco verrà chiuso.</source>
         <translation>.
 
 Loja do të mbyllet tani.</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>emri i skedarit është shumë i gjatë</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>skedari është i zënë</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>skedari është i zënë nga një program tjetër</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>ka shumë skedarë të hapur</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>memoria ka mbaruar</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>skedari nuk mund të zhvendoset në një disk tjetër</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>skedari po përdoret nga një program</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>veprimi u ndërpre</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>skedari është shumë i madh</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>skedari ekziston tashmë</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>veprimi nuk është i vlefshëm</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>pajisja nuk ekziston</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>skedari nuk arrihet më</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>sistemi nuk ka më kyçje për skedarët</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>gabim i sistemit numër %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>gabim i panjohur</translation>
+    </message>
+</context>
+<context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>Shfaq këto opsione dhe del.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Shfaq versionin dhe del.</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>Shfaq lojën FAKTOR herë më të madhe, nga 0.5 deri sa të hyjë në ekran; fit: më e madhja që hyn.</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>FAKTOR</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Opsion i panjohur: %1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>Argument i papritur: %1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>Për të parë si përdoret: zarvento --help</translation>
     </message>
 </context>
 <context>
@@ -239,6 +336,14 @@ Loja do të mbyllet tani.</translation>
     <message>
         <source>Lingua del computer</source>
         <translation>Gjuha e kompjuterit</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>Një kopje tjetër e lojës po ruan rekordin.
+
+Shtyp Provo përsëri për të pritur derisa të mbarojë, ose Anulo për ta mbyllur lojën pa pritur.</translation>
     </message>
 </context>
 </TS>

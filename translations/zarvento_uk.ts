@@ -19,13 +19,13 @@
         <source>Annulla</source>
         <translation>Скасувати</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>Повторити</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
-    <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>його заблокувала інша копія гри</translation>
-    </message>
     <message>
         <source>non è un file normale</source>
         <translation>це не звичайний файл</translation>
@@ -94,6 +94,103 @@ Il gioco verrà chiuso.</source>
         <translation>.
 
 Гра зараз закриється.</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>назва файлу задовга</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>файл зайнятий</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>файл зайнятий іншою програмою</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>відкрито забагато файлів</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>пам&apos;ять закінчилася</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>файл не можна перемістити на інший диск</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>файлом користується програма</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>дію перервано</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>файл завеликий</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>файл уже існує</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>дія неприпустима</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>пристрою не існує</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>файл більше недоступний</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>у системі закінчилися блокування файлів</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>системна помилка номер %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>невідома помилка</translation>
+    </message>
+</context>
+<context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>Показує ці параметри й завершує роботу.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Показує версію й завершує роботу.</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>Показує гру в МНОЖНИК разів більшою, від 0.5 до найбільшого, що вміщується на екрані; fit: найбільший, що вміщується.</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>МНОЖНИК</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>Невідомий параметр: %1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>Неочікуваний аргумент: %1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>Щоб дізнатися, як користуватися: zarvento --help</translation>
     </message>
 </context>
 <context>
@@ -239,6 +336,14 @@ Il gioco verrà chiuso.</source>
     <message>
         <source>Lingua del computer</source>
         <translation>Мова комп&apos;ютера</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>Інша копія гри зараз зберігає рекорд.
+
+Натисни «Повторити», щоб дочекатися, поки вона закінчить, або «Скасувати», щоб закрити гру, не чекаючи.</translation>
     </message>
 </context>
 </TS>

@@ -19,13 +19,13 @@
         <source>Annulla</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Riprova</source>
+        <translation>重试</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
-    <message>
-        <source>è bloccato da un&apos;altra copia del gioco</source>
-        <translation>被游戏的另一个副本锁住了</translation>
-    </message>
     <message>
         <source>non è un file normale</source>
         <translation>不是普通文件</translation>
@@ -94,6 +94,103 @@ Il gioco verrà chiuso.</source>
         <translation>。
 
 游戏现在要关闭了。</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>文件名太长</translation>
+    </message>
+    <message>
+        <source>il file è occupato</source>
+        <translation>文件正忙</translation>
+    </message>
+    <message>
+        <source>il file è occupato da un altro programma</source>
+        <translation>文件被另一个程序占用</translation>
+    </message>
+    <message>
+        <source>ci sono troppi file aperti</source>
+        <translation>打开的文件太多</translation>
+    </message>
+    <message>
+        <source>la memoria è esaurita</source>
+        <translation>内存用完了</translation>
+    </message>
+    <message>
+        <source>il file non si può spostare su un altro disco</source>
+        <translation>文件不能移到另一个磁盘</translation>
+    </message>
+    <message>
+        <source>il file è in uso da un programma</source>
+        <translation>文件正被一个程序使用</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione è stata interrotta</source>
+        <translation>操作被中断了</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>文件太大</translation>
+    </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>文件已经存在</translation>
+    </message>
+    <message>
+        <source>l&apos;operazione non è valida</source>
+        <translation>操作无效</translation>
+    </message>
+    <message>
+        <source>il dispositivo non esiste</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>il file non è più raggiungibile</source>
+        <translation>再也找不到这个文件了</translation>
+    </message>
+    <message>
+        <source>il sistema non ha più blocchi per i file</source>
+        <translation>系统没有多余的文件锁了</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <extracomment>The reason of a failure the game has no words for, with the system&apos;s number for it.</extracomment>
+        <translation>系统错误，编号 %1</translation>
+    </message>
+    <message>
+        <source>errore sconosciuto</source>
+        <extracomment>The reason of a failure that neither the game nor the system could name.</extracomment>
+        <translation>未知错误</translation>
+    </message>
+</context>
+<context>
+    <name>StartOptions</name>
+    <message>
+        <source>Mostra queste opzioni ed esce.</source>
+        <translation>显示这些选项，然后退出。</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>显示版本，然后退出。</translation>
+    </message>
+    <message>
+        <source>Mostra il gioco FATTORE volte più grande, da 0.5 fino a quanto entra nello schermo; fit: il più grande che entra.</source>
+        <translation>把游戏放大 倍数 倍，从 0.5 到屏幕放得下的最大值；fit：放得下的最大倍数。</translation>
+    </message>
+    <message>
+        <source>FATTORE</source>
+        <translation>倍数</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1</source>
+        <translation>意外的参数：%1</translation>
+    </message>
+    <message>
+        <source>Per sapere come si usa: zarvento --help</source>
+        <translation>想知道怎么用：zarvento --help</translation>
     </message>
 </context>
 <context>
@@ -239,6 +336,14 @@ Il gioco verrà chiuso.</source>
     <message>
         <source>Lingua del computer</source>
         <translation>电脑的语言</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra copia del gioco sta salvando il record.
+
+Premi Riprova per aspettare che finisca, o Annulla per chiudere il gioco senza aspettare.</source>
+        <translation>游戏的另一个副本正在保存纪录。
+
+按“重试”等它保存完，或按“取消”不等待，直接关闭游戏。</translation>
     </message>
 </context>
 </TS>
