@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zarvento contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record files: where they are, reading a stored score, and replacing the pair safely.
-#include "loggedwarnings.h"
+#include "support.h"
 #include "records/recordfiles.h"
 
 #include <QDir>

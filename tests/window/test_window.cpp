@@ -1,14 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Zarvento contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real game window, headless: first sight, keys, clicks and menus, bands and units, reload,
-// held keys and the even hit's green.
-#include "keys.h"
+// The real game window and its boxes, headless: first sight, keys held and clicked, clicks and
+// menus, bands and units, reload, the targets' colours and the even hit's green.
+#include "runtime/qtdialogs.h"
+#include "runtime/translations.h"
 #include "window/fonts.h"
 #include "window/tavolawindow.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QVariantAnimation>
@@ -20,8 +26,8 @@ namespace {
 
 using C = Control;
 
-// A fresh loaded window that reports to the test, which also counts the paints of what it watches.
-class Window : public ::testing::Test, public QObject, public FormEvents {
+// A fresh loaded window that reports to the test what the player reached.
+class Window : public ::testing::Test, public FormEvents {
 protected:
     void SetUp() override
     {
@@ -36,15 +42,9 @@ protected:
     void resized() override {}
     void menuChosen(MenuItem item) override { heard << window.menuAction(item)->objectName(); }
     void closed() override {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
 
     TavolaWindow window;
     QStringList heard;
-    int paints = 0;
 };
 
 TEST_F(Window, FirstSightHasTwipPlacesHiddenQuestionNamedControlsAndLiberationFaces)
@@ -64,11 +64,8 @@ TEST_F(Window, FirstSightHasTwipPlacesHiddenQuestionNamedControlsAndLiberationFa
         EXPECT_EQ(name(target), QStringLiteral("42"));
     }
     EXPECT_EQ(name(C::cmdExit), QStringLiteral("Exit"));
-    // The other controls that can take the focus.
     for (Control control : {C::cmdNext, C::Inizio, C::txtAnswer})
         EXPECT_FALSE(name(control).isEmpty()) << at(control)->objectName().toStdString();
-    // A player's name may look like markup; it is shown as typed.
-    EXPECT_EQ(at(C::lblnome1)->property("textFormat").toInt(), Qt::PlainText);
 
     installFontSubstitutions();
     EXPECT_EQ(QFont::substitute("MS Sans Serif").toLower(), "liberation sans");
@@ -90,11 +87,10 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
     QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
     // Bare ground, under the hidden paricmd1, on Label6, on the disabled cmdNext (a click on the
     // window, not on the button), on disparicmd.
-    const QPoint points[] = {{300, 400}, {200, 300}, {200, 10}, {80, 30}, {420, 140}};
-    for (QPoint point : points) {
-        const QPoint inWindow = window.centralWidget()->mapTo(&window, point);
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
-    }
+    for (QPoint point :
+         {QPoint(300, 400), QPoint(200, 300), QPoint(200, 10), QPoint(80, 30), QPoint(420, 140)})
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          window.centralWidget()->mapTo(&window, point));
     QTest::mouseClick(at(C::paricmd), Qt::LeftButton);
 
     QStringList titles;
@@ -113,16 +109,18 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
 struct BandCase {
     const char *name;
     int firstFactor, secondFactor;
-    QRgb top, bottom; // written &HBBGGRR in the game's own terms
+    QRgb top, bottom;
 };
 
 TEST(Bands, RunFromTheQuestionsRedAndGreenToFullBlue)
 {
+    // clang-format off
     const BandCase cases[] = {
         {"both factors 9", 9, 9, qRgb(0xB4, 0xB4, 0x00), qRgb(0xB4, 0xB4, 0xFF)},
         {"1 by 0, almost black to blue", 1, 0, qRgb(0x14, 0x00, 0x00), qRgb(0x14, 0x00, 0xFF)},
         {"3 by 5", 3, 5, qRgb(60, 100, 0), qRgb(60, 100, 255)},
     };
+    // clang-format on
     TavolaWindow window;
     for (const BandCase &band : cases) {
         window.paintBands(band.firstFactor, band.secondFactor);
@@ -135,19 +133,7 @@ TEST(Bands, RunFromTheQuestionsRedAndGreenToFullBlue)
     }
 }
 
-TEST(Bands, MenuAndClientSizeComeWithTheWindowControlsOnlyWithLoading)
-{
-    TavolaWindow window;
-    EXPECT_EQ(window.centralWidget()->size(), QSize(608, 672));
-    EXPECT_EQ(window.menuBar()->actions().size(), 4);
-    EXPECT_EQ(window.widget(C::cmdExit), nullptr);
-    window.load();
-    EXPECT_EQ(window.centralWidget()->size(), QSize(608, 672));
-    EXPECT_EQ(window.menuBar()->actions().size(), 4) << "the menu is built once";
-    EXPECT_NE(window.widget(C::cmdExit), nullptr);
-}
-
-TEST_F(Window, BandsFillTheClientAreaSetTheUnitsAndOnlyChangesRepaint)
+TEST_F(Window, BandsSetTheUnitsAndStayTheBackgroundTillTheNextQuestion)
 {
     window.paintBands(3, 5);
     const QImage painted = window.background();
@@ -155,22 +141,11 @@ TEST_F(Window, BandsFillTheClientAreaSetTheUnitsAndOnlyChangesRepaint)
     window.setLeft(C::paricmd, 100);
     window.setTop(C::paricmd, 256);
     EXPECT_EQ(at(C::paricmd)->pos(), QPoint(100, 336));
-
     window.show();
-    // Uncovering repaints from the stored image; resizing leaves that image as it was.
     EXPECT_EQ(window.centralWidget()->grab().toImage().pixel(300, 400), painted.pixel(300, 400));
     window.resize(window.size() + QSize(100, 100));
     QCoreApplication::processEvents();
     EXPECT_EQ(window.background(), painted);
-
-    window.setVisible(C::paricmd, true);
-    QTest::qWait(20);
-    at(C::paricmd)->installEventFilter(this);
-    for (Colour colour : {0x00FFFF00u, 0x00FFFF00u, 0x0000FF00u}) {
-        window.setBackColour(C::paricmd, colour);
-        QTest::qWait(20);
-    }
-    EXPECT_EQ(paints, 1) << "only the change from the designed cyan paints";
 }
 
 TEST_F(Window, UnloadDropsControlsAndStopsTimersThenLoadBuildsTheDesignAfresh)
@@ -185,6 +160,7 @@ TEST_F(Window, UnloadDropsControlsAndStopsTimersThenLoadBuildsTheDesignAfresh)
     window.load();
     EXPECT_EQ(window.caption(C::cmdExit), QStringLiteral("E&xit"));
     EXPECT_TRUE(window.isTimerEnabled(Timer::Timer1) && !window.isTimerEnabled(Timer::Timer2));
+    EXPECT_EQ(window.menuBar()->actions().size(), 4) << "the menu is built once";
 }
 
 // Where a caption may come from a person or a file: the player's name and the stored record.
@@ -204,7 +180,6 @@ TEST_F(Window, NamesAndRecordsShowMarkupAsTypedAndGrowToTheRightFromTheirPlace)
     const QString markup = QStringLiteral("<b>Ugo</b> <i>il grande</i>");
     for (const GrowingLabel &row : labels) {
         auto *label = qobject_cast<QLabel *>(at(row.label));
-        ASSERT_NE(label, nullptr) << row.name;
         const int before = label->width();
         window.setCaption(row.label, markup);
         EXPECT_EQ(label->pos(), row.place) << row.name;
@@ -214,113 +189,65 @@ TEST_F(Window, NamesAndRecordsShowMarkupAsTypedAndGrowToTheRightFromTheirPlace)
     }
 }
 
-TEST_F(Window, TheColourTheRulesSetIsTheColourATargetIsPainted)
-{
-    struct Paint {
-        const char *name;
-        Colour bgr; // as the rules write it, &HBBGGRR
-        QRgb painted;
-    };
-    const Paint colours[] = {
-        {"even flash", 0x00FF00, qRgb(0, 255, 0)},
-        {"odd flash", 0x0000FF, qRgb(255, 0, 0)},
-        {"cyan", 0xFFFF00, qRgb(0, 255, 255)},
-    };
-    window.show();
-    window.setVisible(C::paricmd, true);
-    for (const Paint &paint : colours) {
-        window.setBackColour(C::paricmd, paint.bgr);
-        const QImage face = at(C::paricmd)->grab().toImage();
-        EXPECT_EQ(face.pixel(face.width() / 2, face.height() / 2), paint.painted) << paint.name;
-    }
-}
-
-struct HeldKeyCase {
-    const char *name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-TEST_F(Window, AHeldKeyClicksTheFocusedButtonOnce)
-{
-    const HeldKeyCase cases[] = {
-        {"Enter", Qt::Key_Return, Qt::NoModifier},
-        {"space bar", Qt::Key_Space, Qt::NoModifier},
-        {"Alt+X", Qt::Key_X, Qt::AltModifier},
-    };
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    ulong time = 1000;
-    for (const HeldKeyCase &held : cases) {
-        heard.clear();
-        QWidget *focused = window.focusWidget();
-        ASSERT_EQ(focused, at(C::cmdExit));
-        testing::sendKey(focused, held.key, {QEvent::KeyPress, time, false}, held.modifiers);
-        testing::sendAll(focused, held.key, testing::heldFrom(time), held.modifiers);
-        EXPECT_EQ(heard, QStringList{"cmdExit"}) << held.name;
-        time += 10000;
-    }
-}
-
 struct HitCase {
     const char *name;
-    std::vector<Colour> coloursBeforeHiding;
-    std::vector<Colour> coloursWhileHidden;
-    bool flashes;
+    std::vector<Colour> coloursBeforeHiding, coloursWhileHidden;
+    QRgb face; // of the target, after the colours before hiding
+    bool fades;
 };
 
-// A hit as the rules do it: the target's back colours, then hidden, then more colours.
-TEST_F(Window, AnEvenHitFadesGreenWhereTheTargetWasAndNothingElseDoes)
+// A hit as the rules do it: the target's back colours, then hidden, then more colours. Only an
+// even hit leaves a green square where the target was, fading within a fifth of a second.
+TEST_F(Window, TargetsShowTheirColourAndOnlyAnEvenHitFadesGreenWhereItWas)
 {
     const Colour green = 0x00FF00, red = 0x0000FF, cyan = 0xFFFF00;
+    // clang-format off
     const HitCase cases[] = {
-        {"even hit", {green, green, green, cyan}, {}, true},
-        {"odd hit", {red, red}, {cyan}, false},
-        {"the motion hides it", {}, {}, false},
-        {"cyan, as every question gives paricmd2", {cyan}, {}, false},
+        {"even hit", {green, cyan}, {}, qRgb(0, 255, 255), true},
+        {"odd hit", {red}, {cyan}, qRgb(255, 0, 0), false},
+        {"the motion hides it", {}, {}, qRgb(0, 255, 255), false},
+        {"while shown, before the hit's end", {green}, {}, qRgb(0, 255, 0), false},
     };
+    // clang-format on
     window.show();
     window.paintBands(1, 0);
     window.setLeft(C::paricmd, 100);
     window.setTop(C::paricmd, 256);
     const QRect place = at(C::paricmd)->geometry();
-    ASSERT_EQ(place.topLeft(), QPoint(100, 336));
     QWidget *canvas = window.centralWidget();
-    const auto pixelAt = [canvas](QPoint point) { return canvas->grab().toImage().pixel(point); };
-    const QPoint inside = place.center();
-    const QRgb bandInside = window.background().pixel(inside);
-
+    const QRgb bandInside = window.background().pixel(place.center());
     for (const HitCase &hit : cases) {
+        SCOPED_TRACE(hit.name);
         window.setVisible(C::paricmd, true);
         for (Colour colour : hit.coloursBeforeHiding)
             window.setBackColour(C::paricmd, colour);
+        const QImage face = at(C::paricmd)->grab().toImage();
+        EXPECT_EQ(face.pixel(face.rect().center()), hit.face);
+        if (hit.face == qRgb(0, 255, 0))
+            continue; // shown green: a flash the player sees on the target itself
         window.setVisible(C::paricmd, false);
         for (Colour colour : hit.coloursWhileHidden)
             window.setBackColour(C::paricmd, colour);
 
         const QImage shown = canvas->grab().toImage();
-        for (QPoint corner : {place.topLeft(), place.bottomRight()}) {
-            const QRgb band = window.background().pixel(corner);
-            EXPECT_EQ(shown.pixel(corner), hit.flashes ? qRgb(0, 255, 0) : band) << hit.name;
-        }
+        for (QPoint corner : {place.topLeft(), place.bottomRight()})
+            EXPECT_EQ(shown.pixel(corner),
+                      hit.fades ? qRgb(0, 255, 0) : window.background().pixel(corner));
         for (QPoint outside : {place.topLeft() - QPoint(1, 0), place.bottomRight() + QPoint(0, 1)})
-            EXPECT_EQ(shown.pixel(outside), window.background().pixel(outside)) << hit.name;
+            EXPECT_EQ(shown.pixel(outside), window.background().pixel(outside));
         const auto fades = canvas->findChildren<QVariantAnimation *>(QStringLiteral("hit"));
-        ASSERT_EQ(fades.size(), hit.flashes ? 1 : 0) << hit.name;
-        if (!hit.flashes)
+        ASSERT_EQ(fades.size(), hit.fades ? 1 : 0);
+        if (!hit.fades)
             continue;
-
-        // It takes no clicks: the bare window has them.
-        heard.clear();
+        heard.clear(); // it takes no clicks: the bare window has them
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
-                          canvas->mapTo(&window, inside));
+                          canvas->mapTo(&window, place.center()));
         EXPECT_EQ(heard, QStringList{"bare window"});
-
         fades.front()->setCurrentTime(100);
-        const int halfway = qGreen(pixelAt(inside));
+        const int halfway = qGreen(canvas->grab().toImage().pixel(place.center()));
         EXPECT_TRUE(halfway > 64 && halfway < 192) << "half faded: " << halfway;
         fades.front()->setCurrentTime(200);
-        EXPECT_EQ(pixelAt(inside), bandInside) << "gone within a fifth of a second";
+        EXPECT_EQ(canvas->grab().toImage().pixel(place.center()), bandInside);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // A hit while another still fades shows both; a load clears them.
@@ -332,6 +259,210 @@ TEST_F(Window, AnEvenHitFadesGreenWhereTheTargetWasAndNothingElseDoes)
     EXPECT_EQ(canvas->findChildren<QVariantAnimation *>(QStringLiteral("hit")).size(), 2);
     window.load();
     EXPECT_TRUE(canvas->findChildren<QVariantAnimation *>(QStringLiteral("hit")).isEmpty());
+}
+
+// ---- The boxes, and keys held into them and into the window ---------------------------------
+
+// What a player sees of the next box that opens; it then types and presses a key.
+struct Seen {
+    QString title, text;
+    bool plain = true;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons; // in order of appearance, access keys left out
+};
+
+void answerSoon(Seen &seen, Qt::Key key, const QString &typed = {})
+{
+    QTimer::singleShot(20, [&seen, key, typed] {
+        QWidget *box = QApplication::activeModalWidget();
+        seen.title = box->windowTitle();
+        if (auto *message = qobject_cast<QMessageBox *>(box)) {
+            seen.text = message->text();
+            seen.plain = message->textFormat() == Qt::PlainText;
+            seen.icon = message->icon();
+        } else {
+            seen.text = qobject_cast<QInputDialog *>(box)->labelText();
+            for (const QLabel *label : box->findChildren<QLabel *>())
+                seen.plain = seen.plain && label->textFormat() == Qt::PlainText;
+        }
+        for (const QPushButton *button : box->findChildren<QPushButton *>())
+            seen.buttons << button->text().remove(QLatin1Char('&'));
+        QTest::keyClicks(box->focusWidget(), typed);
+        QTest::keyClick(box, key);
+    });
+}
+
+struct BoxCase {
+    const char *name;
+    MsgBoxStyle style;
+    QString title;
+    MsgBoxAnswer answer; // to Enter
+    QString shownTitle;
+    QMessageBox::Icon icon;
+    QStringList buttons;
+};
+
+TEST(Boxes, ShowTheirTextPlainWithTheirTitleIconAndButtons)
+{
+    using S = MsgBoxStyle;
+    const QString newGame = QStringLiteral("INIZIARE NUOVA GARA"), zarvento = "Zarvento";
+    // clang-format off
+    const BoxCase cases[] = {
+        {"NewGameEnterKeepsPlaying", {S::Buttons::YesNo, S::Icon::Question, S::Default::Second}, newGame, MsgBoxAnswer::No, newGame, QMessageBox::Question, {"Sì", "No"}},
+        {"Warning", {}, {}, MsgBoxAnswer::Ok, zarvento, QMessageBox::NoIcon, {"OK"}},
+        {"ErrorReport", {S::Buttons::OkOnly, S::Icon::Critical}, zarvento, MsgBoxAnswer::Ok, zarvento, QMessageBox::Critical, {"OK"}},
+    };
+    // clang-format on
+    const Translations italian({QStringLiteral("it-IT")}); // the buttons as a player reads them
+    QTimer timer;
+    QSignalSpy ticks(&timer, &QTimer::timeout);
+    timer.start(5);
+    for (const BoxCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        Seen seen;
+        answerSoon(seen, Qt::Key_Return);
+        EXPECT_EQ(QtDialogs().messageBox("<b>Ugo</b>", c.style, c.title), c.answer);
+        EXPECT_EQ(seen.title, c.shownTitle);
+        EXPECT_EQ(seen.text, QStringLiteral("<b>Ugo</b>"));
+        EXPECT_TRUE(seen.plain);
+        EXPECT_EQ(seen.icon, c.icon);
+        EXPECT_EQ(seen.buttons, c.buttons);
+    }
+    // The name box: what is typed, blanks and markup kept; nothing on Cancel.
+    for (const auto &[key, answer] : {std::pair(Qt::Key_Return, QStringLiteral(" <i>Anna</i> ")),
+                                      std::pair(Qt::Key_Escape, QString())}) {
+        Seen seen;
+        answerSoon(seen, key, QStringLiteral(" <i>Anna</i> "));
+        EXPECT_EQ(QtDialogs().inputBox(QStringLiteral("<b>Come</b>")), answer);
+        EXPECT_EQ(seen.title, QStringLiteral("Zarvento"));
+        EXPECT_EQ(seen.text, QStringLiteral("<b>Come</b>"));
+        EXPECT_TRUE(seen.plain);
+        EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Annulla")}));
+    }
+    EXPECT_GE(ticks.count(), 4) << "while the boxes were open";
+}
+
+TEST(Boxes, OpenOverTheGameWindowWhileItIsInSightElseMidScreen)
+{
+    QWidget game;
+    game.setGeometry(40, 30, 608, 700);
+    QtDialogs dialogs(&game);
+    QWidget *parent = &game;
+    QPoint centre;
+    const auto noteAndClose = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            parent = box->parentWidget();
+            centre = box->geometry().center();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+    };
+    noteAndClose();
+    dialogs.inputBox(QStringLiteral("Come ti chiami?"));
+    EXPECT_EQ(parent, nullptr) << "the name box at start, before there is a window";
+    game.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+    for (bool message : {true, false}) {
+        noteAndClose();
+        message ? void(dialogs.messageBox("Attenzione!  63 è  un numero dispari", {}, {}))
+                : void(dialogs.inputBox(QStringLiteral("Come ti chiami?")));
+        EXPECT_EQ(parent, &game);
+        EXPECT_LE((centre - game.frameGeometry().center()).manhattanLength(), 4);
+    }
+}
+
+// A key event as the X server sends it, on its own clock, a repeat marked as one or not; a press
+// goes by the shortcuts first, as one from the keyboard.
+void sendKey(QWidget *to, Qt::Key key, QEvent::Type type, ulong time, bool markedRepeat,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QString text = modifiers != Qt::NoModifier ? QString()
+                         : key == Qt::Key_Space      ? QStringLiteral(" ")
+                         : key == Qt::Key_Return     ? QStringLiteral("\r")
+                         : key == Qt::Key_Escape     ? QStringLiteral("\x1b")
+                         : key == Qt::Key_A          ? QStringLiteral("a")
+                                                     : QString();
+    if (type == QEvent::KeyPress &&
+        qt_sendShortcutOverrideEvent(to, time, key, modifiers, text, markedRepeat))
+        return;
+    QKeyEvent event(type, key, modifiers, text, markedRepeat);
+    event.setTimestamp(time);
+    QApplication::sendEvent(to, &event);
+}
+
+// A key held down from `from` on: repeats that Qt marks, then a repeat it could not mark (the
+// release and the press at one instant), and the key let go.
+void holdFrom(QWidget *to, Qt::Key key, ulong from, Qt::KeyboardModifiers modifiers = {})
+{
+    for (const ulong at : {500, 533, 566}) {
+        sendKey(to, key, QEvent::KeyRelease, from + at, at < 566, modifiers);
+        sendKey(to, key, QEvent::KeyPress, from + at, at < 566, modifiers);
+    }
+    sendKey(to, key, QEvent::KeyRelease, from + 800, false, modifiers);
+}
+
+struct HeldKeyCase {
+    const char *name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    MsgBoxAnswer answer; // of a Yes/No box when the key, down as it opened, is pressed again
+};
+
+TEST_F(Window, AHeldKeyClicksTheFocusedButtonOnceAndABoxIgnoresAKeyDownWhenItOpened)
+{
+    // clang-format off
+    const HeldKeyCase cases[] = {
+        {"Enter", Qt::Key_Return, Qt::NoModifier, MsgBoxAnswer::Yes},
+        {"space bar", Qt::Key_Space, Qt::NoModifier, MsgBoxAnswer::Yes},
+        {"Escape", Qt::Key_Escape, Qt::NoModifier, MsgBoxAnswer::No},
+        {"Alt+X", Qt::Key_X, Qt::AltModifier, MsgBoxAnswer::None},
+    };
+    // clang-format on
+    window.show();
+    ulong time = 1000;
+    for (const HeldKeyCase &held : cases) {
+        SCOPED_TRACE(held.name);
+        time += 10000;
+        window.activateWindow(); // back from the last row's box
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        heard.clear();
+        sendKey(at(C::cmdExit), held.key, QEvent::KeyPress, time, false, held.modifiers);
+        holdFrom(at(C::cmdExit), held.key, time, held.modifiers);
+        EXPECT_EQ(heard, held.key == Qt::Key_Escape ? QStringList() : QStringList{"cmdExit"});
+        if (held.answer == MsgBoxAnswer::None)
+            continue;
+        // The box opens from inside the press, as the exit button opens the goodbye.
+        bool openWhileHeld = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            holdFrom(box->focusWidget(), held.key, time);
+            openWhileHeld = QApplication::activeModalWidget() == box;
+            sendKey(box->focusWidget(), held.key, QEvent::KeyPress, time + 900, false);
+            sendKey(box->focusWidget(), held.key, QEvent::KeyRelease, time + 950, false);
+        });
+        EXPECT_EQ(QtDialogs().messageBox("Vuoi uscire?", {MsgBoxStyle::Buttons::YesNo}, {}),
+                  held.answer);
+        EXPECT_TRUE(openWhileHeld);
+    }
+}
+
+TEST(Boxes, AHeldLetterGoesOnTypingButAHeldEnterDoesNotAnswer)
+{
+    bool openAfterHeldEnter = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QWidget *field = box->focusWidget();
+        sendKey(field, Qt::Key_A, QEvent::KeyPress, 100, false);
+        sendKey(field, Qt::Key_A, QEvent::KeyPress, 600, true);
+        sendKey(field, Qt::Key_A, QEvent::KeyRelease, 633, false);
+        sendKey(field, Qt::Key_A, QEvent::KeyPress, 633, false);
+        sendKey(field, Qt::Key_A, QEvent::KeyRelease, 700, false);
+        holdFrom(field, Qt::Key_Return, 1000);
+        openAfterHeldEnter = QApplication::activeModalWidget() == box;
+        sendKey(field, Qt::Key_Return, QEvent::KeyPress, 2000, false);
+    });
+    EXPECT_EQ(QtDialogs().inputBox(QStringLiteral("Come ti chiami?")), QStringLiteral("aaa"));
+    EXPECT_TRUE(openAfterHeldEnter);
 }
 
 } // namespace
