@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zarvento contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record files: where they are, reading a stored score, and replacing the pair safely.
-#include "support.h"
 #include "records/recordfiles.h"
+#include "support.h"
 
 #include <QDir>
 #include <QFile>
