@@ -25,8 +25,8 @@ int main(int argc, char *argv[])
     // box of a new game) must not end it when they close.
     QApplication::setQuitOnLastWindowClosed(false);
     zarvento::installFontSubstitutions();
-    // Before any text is shown: the player's language, or Italian.
-    const zarvento::Translations translations;
+    // Before any text is shown: the language the player chose, or the computer's, or Italian.
+    zarvento::Translations translations;
 
     int status = 0;
     {
@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
         zarvento::MixingRandom random(static_cast<std::uint64_t>(
             std::chrono::steady_clock::now().time_since_epoch().count()));
         zarvento::TavolaWindow window;
+        window.offerLanguages(translations);
         QApplication::setWindowIcon(window.windowIcon());
         zarvento::QtDialogs dialogs(&window);
 

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="it_IT">
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Sì</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Impossibile creare la cartella dei record «%1»</source>
@@ -212,6 +231,14 @@ Das Spiel wird jetzt beendet.</translation>
     <message>
         <source>Ciao campione, mi raccomando Zarvento. Ogni numero dispari colpito ti farà perdere 4 punti.</source>
         <translation>Hallo Champion, pass auf bei Zarvento! Jede getroffene ungerade Zahl kostet dich 4 Punkte.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Lingua del computer</source>
+        <translation>Sprache des Computers</translation>
     </message>
 </context>
 </TS>

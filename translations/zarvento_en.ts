@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="it_IT">
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Sì</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Impossibile creare la cartella dei record «%1»</source>
@@ -212,6 +231,14 @@ The game will now close.</translation>
     <message>
         <source>Ciao campione, mi raccomando Zarvento. Ogni numero dispari colpito ti farà perdere 4 punti.</source>
         <translation>Hi champion, careful with Zarvento! Every odd number you hit costs you 4 points.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Lingua del computer</source>
+        <translation>Computer&apos;s language</translation>
     </message>
 </context>
 </TS>

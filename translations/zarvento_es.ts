@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="it_IT">
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Sì</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Impossibile creare la cartella dei record «%1»</source>
@@ -212,6 +231,14 @@ El juego se va a cerrar.</translation>
     <message>
         <source>Ciao campione, mi raccomando Zarvento. Ogni numero dispari colpito ti farà perdere 4 punti.</source>
         <translation>Hola, campeón, ¡cuidado con Zarvento! Cada número impar que tocas te quita 4 puntos.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Lingua del computer</source>
+        <translation>Idioma del ordenador</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="it_IT">
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Sì</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Impossibile creare la cartella dei record «%1»</source>
@@ -212,6 +231,14 @@ Le jeu va se fermer.</translation>
     <message>
         <source>Ciao campione, mi raccomando Zarvento. Ogni numero dispari colpito ti farà perdere 4 punti.</source>
         <translation>Salut, champion, attention avec Zarvento ! Chaque nombre impair touché te fait perdre 4 points.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Lingua del computer</source>
+        <translation>Langue de l&apos;ordinateur</translation>
     </message>
 </context>
 </TS>

@@ -5,13 +5,12 @@
 
 #include "runtime/heldkeys.h"
 
-#include <QDialogButtonBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace zarvento {
 
@@ -30,13 +29,24 @@ QMessageBox::Icon iconFor(MsgBoxStyle::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-// Qt's translations give the standard buttons access keys ("&Sì"); the game's boxes have always
-// shown them without ("Sì"), answered with Enter and Escape.
-void removeAccessKeys(const QList<QAbstractButton *> &buttons)
+// The boxes' buttons are named by the game, in every language it speaks: Qt translates its own
+// into only some of them. They carry no access keys ("Sì", not "&Sì"), as the game's boxes always
+// have: they are answered with Enter and Escape.
+QString yesText()
 {
-    static const QRegularExpression mark(QStringLiteral("&(.)"));
-    for (QAbstractButton *button : buttons)
-        button->setText(button->text().replace(mark, QStringLiteral("\\1")));
+    return QCoreApplication::translate("Dialogs", "Sì");
+}
+QString noText()
+{
+    return QCoreApplication::translate("Dialogs", "No");
+}
+QString okText()
+{
+    return QCoreApplication::translate("Dialogs", "OK");
+}
+QString cancelText()
+{
+    return QCoreApplication::translate("Dialogs", "Annulla");
 }
 
 } // namespace
@@ -59,12 +69,15 @@ MsgBoxAnswer QtDialogs::messageBox(const QString &text, MsgBoxStyle style, const
     if (style.buttons == MsgBoxStyle::Buttons::YesNo) {
         QPushButton *yes = box.addButton(QMessageBox::Yes);
         QPushButton *no = box.addButton(QMessageBox::No);
+        yes->setText(yesText());
+        no->setText(noText());
         box.setDefaultButton(style.defaultButton == MsgBoxStyle::Default::Second ? no : yes);
         box.setEscapeButton(no);
     } else {
-        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        QPushButton *ok = box.addButton(QMessageBox::Ok);
+        ok->setText(okText());
+        box.setDefaultButton(ok);
     }
-    removeAccessKeys(box.buttons());
 
     // Wide enough for its whole title: the goodbye's date is read there.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
@@ -96,8 +109,8 @@ QString QtDialogs::inputBox(const QString &prompt)
     dialog.setTextValue(QString());
     for (QLabel *label : dialog.findChildren<QLabel *>())
         label->setTextFormat(Qt::PlainText);
-    for (const QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>())
-        removeAccessKeys(buttons->buttons());
+    dialog.setOkButtonText(okText());
+    dialog.setCancelButtonText(cancelText());
     HeldKeys heldKeys(&dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

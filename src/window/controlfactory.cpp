@@ -71,9 +71,8 @@ BuiltControl makeWidget(const ControlRow &row, QWidget *parent)
         built.widget = new QPushButton(parent);
         break;
     case Kind::TextBox:
+        // Buttons are heard by their captions; the answer box gets a name of its own.
         built.widget = new QLineEdit(parent);
-        // Buttons are heard by their captions; the answer box has none of its own.
-        built.widget->setAccessibleName(QCoreApplication::translate("Tavola", "Risultato"));
         break;
     }
     return built;
@@ -81,9 +80,41 @@ BuiltControl makeWidget(const ControlRow &row, QWidget *parent)
 
 } // namespace
 
+QString shownCaption(const BuiltControl &built)
+{
+    if (built.label != nullptr)
+        return built.label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(built.widget))
+        return button->text();
+    if (auto *edit = qobject_cast<QLineEdit *>(built.widget))
+        return edit->text();
+    return QString();
+}
+
+void translateControl(const ControlRow &row, BuiltControl &built)
+{
+    QWidget *widget = built.widget;
+    if (row.tooltip != nullptr)
+        widget->setToolTip(QCoreApplication::translate("Tavola", row.tooltip));
+    if (row.kind == Kind::TextBox)
+        widget->setAccessibleName(QCoreApplication::translate("Tavola", "Risultato"));
+
+    // A caption the rules have set (a name, a score, a number) stays as they set it; words of the
+    // layout are in the player's language, numbers and symbols as they are.
+    if (shownCaption(built) != built.designCaption)
+        return;
+    built.designCaption = QCoreApplication::translate("Tavola", row.caption);
+    if (built.label != nullptr)
+        built.label->setCaption(built.designCaption);
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(built.designCaption);
+    else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        edit->setText(built.designCaption);
+}
+
 BuiltControl buildControl(const ControlRow &row, QWidget *parent, const ControlPointers &pointers)
 {
-    const BuiltControl built = makeWidget(row, parent);
+    BuiltControl built = makeWidget(row, parent);
     QWidget *widget = built.widget;
     widget->setObjectName(QString::fromLatin1(row.name));
     if (row.font.face != nullptr)
@@ -91,19 +122,9 @@ BuiltControl buildControl(const ControlRow &row, QWidget *parent, const ControlP
     if (built.button == nullptr)
         applyColours(widget, row);
     widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
-    if (row.tooltip != nullptr)
-        widget->setToolTip(QCoreApplication::translate("Tavola", row.tooltip));
-
-    // Words in the player's language; numbers and symbols are left as they are.
-    const QString caption = QCoreApplication::translate("Tavola", row.caption);
-    if (built.label != nullptr) {
-        built.label->setCaption(caption);
-    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setCursor(pointerOf(row, pointers));
-        button->setText(caption);
-    } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        edit->setText(caption);
-    }
+    translateControl(row, built);
 
     widget->setEnabled(!row.has(Flag::Disabled));
     // A disabled control is passed over when finding what was clicked, so the click reaches the

@@ -3,12 +3,14 @@
 // The game window Tavola on screen: its controls, band-painted background, timers and menu bar.
 #include "window/tavolawindow.h"
 
+#include "runtime/translations.h"
 #include "table/targets.h"
 #include "window/art.h"
 #include "window/canvas.h"
 #include "window/controls.h"
 #include "window/layout.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
@@ -110,6 +112,43 @@ void TavolaWindow::buildMenu()
     }
 }
 
+void TavolaWindow::offerLanguages(Translations &translations)
+{
+    translations_ = &translations;
+    languageMenu_ = menuBar()->addMenu(QString());
+    languageMenu_->setObjectName(QStringLiteral("Lingua"));
+    auto *choices = new QActionGroup(languageMenu_);
+    const auto offer = [&](const QString &code, const QString &name) {
+        QAction *action = languageMenu_->addAction(name);
+        action->setObjectName(code.isEmpty() ? QStringLiteral("computer") : code);
+        action->setCheckable(true);
+        action->setChecked(code == translations.choice());
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { translations_->choose(code); });
+        return action;
+    };
+    computerLanguage_ = offer(QString(), QString());
+    for (const OfferedLanguage &language : offeredLanguages())
+        offer(language.code, language.ownName);
+    translateMenu();
+}
+
+void TavolaWindow::translateMenu()
+{
+    for (const MenuRow &row : menuTable())
+        menu_[index(row.item)]->setText(QCoreApplication::translate("Tavola", row.text));
+    if (languageMenu_ != nullptr) {
+        languageMenu_->setTitle(QCoreApplication::translate("Tavola", "Lingua"));
+        computerLanguage_->setText(QCoreApplication::translate("Tavola", "Lingua del computer"));
+    }
+}
+
+QAction *TavolaWindow::languageAction(const QString &code) const
+{
+    const QString name = code.isEmpty() ? QStringLiteral("computer") : code;
+    return languageMenu_ != nullptr ? languageMenu_->findChild<QAction *>(name) : nullptr;
+}
+
 // ---- Loading ------------------------------------------------------------------------------
 
 void TavolaWindow::load()
@@ -204,14 +243,7 @@ QWidget *TavolaWindow::widget(Control control) const
 
 QString TavolaWindow::caption(Control control) const
 {
-    const BuiltControl &entry = slot(control);
-    if (entry.label != nullptr)
-        return entry.label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(entry.widget))
-        return button->text();
-    if (auto *edit = qobject_cast<QLineEdit *>(entry.widget))
-        return edit->text();
-    return QString();
+    return shownCaption(slot(control));
 }
 
 void TavolaWindow::setCaption(Control control, const QString &text)
@@ -346,6 +378,23 @@ void TavolaWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
+        reportResize();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+// Another language chosen during a match: every word on screen changes and the match goes on.
+void TavolaWindow::retranslate()
+{
+    translateMenu();
+    for (const ControlRow &row : layoutTable()) {
+        BuiltControl &built = controls_[index(row.control)];
+        if (built.widget != nullptr)
+            translateControl(row, built);
+    }
+    // The rules choose the window's caption, the game's title or the time left, when it is
+    // resized: asked again, they give it in the new language.
+    if (QMainWindow::isVisible())
         reportResize();
 }
 

@@ -15,11 +15,13 @@
 #include <optional>
 
 class QAction;
+class QMenu;
 class QTimer;
 
 namespace zarvento {
 
 class Canvas;
+class Translations;
 
 class TavolaWindow : public QMainWindow, public Form {
     Q_OBJECT
@@ -29,6 +31,9 @@ public:
 
     // Where clicks, ticks, resizes, menu choices and closing are reported; may be null.
     void setEvents(FormEvents *events);
+    // Adds the language menu, after the others: the computer's language, then every language
+    // the game speaks, each by its own name; a choice changes every word on screen at once.
+    void offerLanguages(Translations &translations);
 
     void load() override;
     void unload() override;
@@ -57,6 +62,8 @@ public:
     QWidget *widget(Control control) const;
     const QImage &background() const;
     QAction *menuAction(MenuItem item) const;
+    // The language menu's entry for a language code; the computer's language for an empty one.
+    QAction *languageAction(const QString &code) const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -65,6 +72,8 @@ protected:
 
 private:
     void buildMenu();
+    void translateMenu();
+    void retranslate();
     // The client area gets its designed size: the rules paint the first bands before the window
     // is ever shown.
     void sizeClientArea();
@@ -87,6 +96,9 @@ private:
     HeldKeys heldKeys_{this};
     std::array<QTimer *, 2> timers_{};
     std::array<QAction *, 7> menu_{};
+    Translations *translations_ = nullptr;
+    QMenu *languageMenu_ = nullptr;
+    QAction *computerLanguage_ = nullptr;
     // The client height at the last band painting; none while places are still in twips.
     std::optional<int> bandHeight_;
     bool resizeReported_ = false;
