@@ -69,7 +69,6 @@ struct ScriptedDialogs final : Dialogs {
     MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style, const QString &title) override
     {
         boxes.push_back({text, style, title});
-        texts << text;
         for (const auto &[start, action] : whileOpen)
             if (text.startsWith(start))
                 action();
@@ -84,7 +83,6 @@ struct ScriptedDialogs final : Dialogs {
     QStringList names;           // answers to the name box; none gives the empty text
     QList<MsgBoxAnswer> answers; // answers to message boxes; none gives OK
     std::vector<Box> boxes;      // every message box shown
-    QStringList texts;           // and its text alone
     QStringList prompts;         // every input box shown
     // Runs while a message box whose text starts with the given text is open.
     std::vector<std::pair<QString, std::function<void()>>> whileOpen;
@@ -130,22 +128,20 @@ struct Game {
     }
     void tick(int times = 1)
     {
-        for (int i = 0; i < times; ++i)
+        while (times-- > 0)
             tavola.timerTicked(Timer::Timer1);
     }
 
+    // The record's two files: the score in apari.txt, its holder in pari.txt.
     QString recordsFolder() const { return dataHome.path() + QStringLiteral("/zarvento/"); }
-    QString scorePath() const { return recordsFolder() + QStringLiteral("apari.txt"); }
-    QString namePath() const { return recordsFolder() + QStringLiteral("pari.txt"); }
     void writeRecord(const QByteArray &score, const QByteArray &name) const
     {
-        writeFile(scorePath(), score);
-        writeFile(namePath(), name);
+        writeFile(recordsFolder() + "apari.txt", score);
+        writeFile(recordsFolder() + "pari.txt", name);
     }
-    QByteArray storedScore() const { return readFile(scorePath()); }
-    QByteArray storedName() const { return readFile(namePath()); }
+    QByteArray storedScore() const { return readFile(recordsFolder() + "apari.txt"); }
+    QByteArray storedName() const { return readFile(recordsFolder() + "pari.txt"); }
     QString caption(Control c) const { return form.caption(c); }
-    FormVariables &vars() { return tavola.variables(); }
 
     FakeForm form;
     ScriptedDialogs dialogs;

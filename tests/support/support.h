@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zarvento contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the test programs share, kept here once:
-//   rowName(info)       names a parameterised case after its row's `name`; a failing row prints
-//                       as that name, and a QString as its text;
+//   rowName(info)       names a parameterised case after its row's `name`; a failing QString
+//                       prints as its text;
 //   readFile(path)      a file's bytes, "<missing>" when it cannot be read;
 //   writeFile(path, b)  replaces a file's bytes, making its folder first; false when that fails;
 //   LoggedWarnings      while it lives, keeps every message logged (from any thread) as
@@ -25,10 +25,6 @@ inline void PrintTo(const QString &text, std::ostream *os)
 
 namespace zarvento::testing {
 
-template <typename Row> auto operator<<(std::ostream &os, const Row &row) -> decltype(row.name, os)
-{
-    return os << row.name;
-}
 inline constexpr auto rowName = [](const auto &info) { return std::string(info.param.name); };
 
 inline QByteArray readFile(const QString &path)
@@ -46,37 +42,28 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 
 class LoggedWarnings {
 public:
-    LoggedWarnings() { previous_ = qInstallMessageHandler(&LoggedWarnings::keep); }
+    LoggedWarnings() : previous_(qInstallMessageHandler(&keep)) {}
     ~LoggedWarnings()
     {
         qInstallMessageHandler(previous_);
-        const std::lock_guard lock(mutex());
-        kept().clear();
+        const std::lock_guard lock(mutex_);
+        kept_.clear();
     }
-    LoggedWarnings(const LoggedWarnings &) = delete;
-    LoggedWarnings &operator=(const LoggedWarnings &) = delete;
+    Q_DISABLE_COPY(LoggedWarnings)
     QStringList lines() const
     {
-        const std::lock_guard lock(mutex());
-        return kept();
+        const std::lock_guard lock(mutex_);
+        return kept_;
     }
 
 private:
     static void keep(QtMsgType, const QMessageLogContext &context, const QString &text)
     {
-        const std::lock_guard lock(mutex());
-        kept().append(QString::fromUtf8(context.category) + QStringLiteral(": ") + text);
+        const std::lock_guard lock(mutex_);
+        kept_ << QString::fromUtf8(context.category) + QStringLiteral(": ") + text;
     }
-    static QStringList &kept()
-    {
-        static QStringList lines;
-        return lines;
-    }
-    static std::mutex &mutex()
-    {
-        static std::mutex m;
-        return m;
-    }
+    inline static std::mutex mutex_;
+    inline static QStringList kept_;
     QtMessageHandler previous_;
 };
 

@@ -17,8 +17,7 @@ constexpr float lowest = 0.0f, highest = 0.9999f; // the draws at both ends of a
 const Control targets[] = {C::paricmd,    C::paricmd1,    C::paricmd2,
                            C::disparicmd, C::disparicmd1, C::disparicmd2};
 const QString playing = QStringLiteral("Giocare con i numeri pari e dispari");
-const QString goodbye845 = QStringLiteral("Ciao a presto. Ore 845");
-const QString congratulation = QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\"");
+const QString goodbye = QStringLiteral("Data 06/12/26|Ciao a presto. Ore ");
 
 // A draw that makes floor(draw x n) come out as value.
 float drawFor(int value, int n)
@@ -26,19 +25,19 @@ float drawFor(int value, int n)
     return (static_cast<float>(value) + 0.5f) / static_cast<float>(n);
 }
 
-QString greeting(const QString &name)
+// Every box as the player reads it, "title|text" when it has a title of its own. Every box but
+// the new-game question has only OK, no icon, and OK for Enter.
+QStringList read(const Game &game)
 {
-    return QLatin1Char(' ') + name + QStringLiteral(" vediamo se sei un vero campione  ");
-}
-
-// Every box but the new-game question has only OK, no icon, and OK for Enter.
-void expectOkOnlyBoxes(const Game &game)
-{
-    for (const ScriptedDialogs::Box &box : game.dialogs.boxes)
+    QStringList texts;
+    for (const ScriptedDialogs::Box &box : game.dialogs.boxes) {
+        texts << (box.title.isEmpty() ? box.text : box.title + u'|' + box.text);
         EXPECT_TRUE(box.style.buttons == Style::Buttons::OkOnly &&
                     box.style.icon == Style::Icon::None &&
                     box.style.defaultButton == Style::Default::First)
             << box.text.toStdString();
+    }
+    return texts;
 }
 
 // What every load of the window leaves: the name asked and greeted, the stored record, the score
@@ -46,13 +45,11 @@ void expectOkOnlyBoxes(const Game &game)
 void expectFreshMatch(Game &game, const QString &name, const QString &record)
 {
     EXPECT_EQ(game.dialogs.prompts.back(), QStringLiteral("Come ti chiami?"));
-    EXPECT_EQ(game.dialogs.texts.back(), greeting(name));
+    EXPECT_EQ(game.dialogs.boxes.back().text, " " + name + " vediamo se sei un vero campione  ");
     EXPECT_EQ(game.caption(C::lblnome1), name);
     EXPECT_EQ(game.caption(C::lblpunti) + game.caption(C::lblnome), record);
-    EXPECT_EQ(game.caption(C::Punteggio), QStringLiteral("0"));
-    EXPECT_EQ(game.caption(C::lblconto), QStringLiteral("00:15:00"));
-    EXPECT_TRUE(game.form.isTimerEnabled(Timer::Timer1));
-    EXPECT_FALSE(game.form.isTimerEnabled(Timer::Timer2));
+    EXPECT_EQ(game.caption(C::Punteggio) + game.caption(C::lblconto), "000:15:00");
+    EXPECT_TRUE(game.form.timers == (std::array<bool, 2>{true, false}));
     for (Control c : targets)
         EXPECT_FALSE(game.form.isVisible(c));
 }
@@ -84,18 +81,12 @@ TEST_P(StartUp, AsksTheNameGreetsItAndShowsRecordScoreAndCountdown)
     const QList<float> activation = QList<float>(6, c.draw) << drawFor(1, 10) << drawFor(1, 10);
     game.random.script = activation + activation;
     game.start(c.typed);
-    struct Deal {
-        Control button;
-        int low, high;
-    };
-    const Deal deals[] = {{C::disparicmd, 3, 201},  {C::disparicmd1, 3, 201},
-                          {C::disparicmd2, 3, 201}, {C::paricmd, 2, 200},
-                          {C::paricmd1, 2, 1000},   {C::paricmd2, 2, 600}};
-    for (const Deal &deal : deals)
-        EXPECT_EQ(game.caption(deal.button).toInt(), c.draw == lowest ? deal.low : deal.high);
-    EXPECT_EQ(game.dialogs.texts.size(), 1);
+    const char *firstNumbers[2][6] = {{"2", "2", "2", "3", "3", "3"},
+                                      {"200", "1000", "600", "201", "201", "201"}};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(game.caption(targets[i]), firstNumbers[c.draw == highest][i]);
+    EXPECT_EQ(read(game).size(), 1);
     expectFreshMatch(game, c.typed, QString::fromUtf8(c.score) + QString::fromUtf8(c.holder));
-    expectOkOnlyBoxes(game);
     // A first start creates both files empty.
     EXPECT_EQ(game.storedScore() + game.storedName(), QByteArray(c.score) + QByteArray(c.holder));
     EXPECT_EQ(game.form.windowCaption, playing);
@@ -103,52 +94,39 @@ TEST_P(StartUp, AsksTheNameGreetsItAndShowsRecordScoreAndCountdown)
 }
 INSTANTIATE_TEST_SUITE_P(Starts, StartUp, ::testing::ValuesIn(starts), rowName);
 
+// cmdNext asks a new question; a click on the bare window asks its own, plays the laser and
+// starts the motion at once (row 2 of it here, which shows paricmd).
 TEST(Question, FirstFactorOneToNineSecondZeroToNineAndBandsOfThoseFactors)
 {
     struct QuestionCase {
         const char *name;
+        bool byWindow;
         QList<float> draws;
         int first, second;
     };
     // clang-format off
     const QuestionCase questions[] = {
-        {"FirstFactorZeroIsDrawnAgain", {lowest, lowest, drawFor(4, 10), drawFor(6, 10)}, 4, 6},
-        {"Lowest", {drawFor(1, 10), lowest}, 1, 0},
-        {"Highest", {highest, highest}, 9, 9},
+        {"FirstFactorZeroIsDrawnAgain", false, {lowest, lowest, drawFor(4, 10), drawFor(6, 10)}, 4, 6},
+        {"Lowest", false, {drawFor(1, 10), lowest}, 1, 0},
+        {"Highest", false, {highest, highest}, 9, 9},
+        {"WindowClick", true, {drawFor(4, 10), drawFor(6, 10), drawFor(1, 6)}, 4, 6},
     };
     // clang-format on
     Game game;
     game.start();
     for (const QuestionCase &q : questions) {
+        SCOPED_TRACE(q.name);
         game.form.setCaption(C::lblMessage, QStringLiteral("?"));
-        game.form.setBackColour(C::paricmd2, green);
+        game.form.at(C::paricmd2).colours = {green};
         game.random.script = q.draws;
-        game.tavola.cmdNextClick();
-        EXPECT_EQ(game.caption(C::lblNum1) + game.caption(C::lblNum2),
-                  QString::number(q.first) + QString::number(q.second))
-            << q.name;
-        EXPECT_EQ(game.form.paintings.back(), std::pair(q.first, q.second)) << q.name;
-        EXPECT_EQ(game.caption(C::lblMessage), QString()) << q.name;
-        EXPECT_EQ(game.form.at(C::paricmd2).colours.back(), cyan) << q.name;
+        q.byWindow ? game.tavola.windowClicked() : game.tavola.cmdNextClick();
+        EXPECT_EQ(game.caption(C::lblNum1) + game.caption(C::lblNum2) + game.caption(C::lblMessage),
+                  QString::number(q.first) + QString::number(q.second));
+        EXPECT_EQ(game.form.paintings.back(), std::pair(q.first, q.second));
+        EXPECT_EQ(game.form.at(C::paricmd2).colours.back(), q.byWindow ? green : cyan);
+        EXPECT_EQ(game.sounds.played.join(""), q.byWindow ? "/opt/gioco/suoni/laser.wav" : "");
+        EXPECT_EQ(game.form.isVisible(C::paricmd), q.byWindow);
     }
-}
-
-TEST(WindowClick, PaintsItsOwnQuestionPlaysTheLaserAndStartsTheMotionAtOnce)
-{
-    Game game;
-    game.start();
-    game.form.setCaption(C::lblMessage, QStringLiteral("?"));
-    game.form.at(C::paricmd2).colours.clear();
-    // The question 4 x 6, then row 2 of the motion, which shows paricmd.
-    game.random.script = {drawFor(4, 10), drawFor(6, 10), drawFor(1, 6)};
-    game.tavola.windowClicked();
-    EXPECT_EQ(game.caption(C::lblNum1) + game.caption(C::lblNum2), QStringLiteral("46"));
-    EXPECT_EQ(game.form.paintings.back(), std::pair(4, 6));
-    EXPECT_EQ(game.caption(C::lblMessage), QString());
-    EXPECT_TRUE(game.form.at(C::paricmd2).colours.empty()) << "only cmdNext gives it cyan";
-    EXPECT_EQ(game.sounds.played, QStringList{QStringLiteral("/opt/gioco/suoni/laser.wav")});
-    EXPECT_TRUE(game.form.isTimerEnabled(Timer::Timer2));
-    EXPECT_TRUE(game.form.isVisible(C::paricmd));
 }
 
 // Where a tick may put a button: from..to on each side it moves; none on a side it leaves.
@@ -190,23 +168,20 @@ TEST_P(Motion, MovesShowsHidesAndRenumbersWhatItsRowNamesAndNothingElse)
     game.start();
     // All hidden with the lowest draws, then all shown with the highest.
     for (const bool before : {false, true}) {
-        const float draw = before ? highest : lowest;
         for (Control c : targets)
             game.form.at(c) = {QStringLiteral("?"), before, -1, -1, {}};
-        game.random.script = QList<float>{drawFor(m.row - 1, 6)} + QList<float>(8, draw);
+        game.random.script =
+            QList<float>{drawFor(m.row - 1, 6)} + QList<float>(8, before ? highest : lowest);
         game.tavola.timerTicked(Timer::Timer2);
         for (Control c : targets) {
-            const auto jump = std::find_if(m.jumps.begin(), m.jumps.end(),
-                                           [c](const Jump &j) { return j.button == c; });
-            const Span left = jump == m.jumps.end() ? none : jump->left;
-            const Span top = jump == m.jumps.end() ? none : jump->top;
             SCOPED_TRACE(int(c));
-            EXPECT_EQ(game.form.at(c).left, before ? left.to : left.from);
-            EXPECT_EQ(game.form.at(c).top, before ? top.to : top.from);
+            Jump moved{c, none, none};
+            for (const Jump &jump : m.jumps)
+                moved = jump.button == c ? jump : moved;
+            EXPECT_EQ(game.form.at(c).left, before ? moved.left.to : moved.left.from);
+            EXPECT_EQ(game.form.at(c).top, before ? moved.top.to : moved.top.from);
             EXPECT_EQ(game.form.isVisible(c), has(m.shown, c) || (before && !has(m.hidden, c)));
-            EXPECT_EQ(game.caption(c), c != m.renumbered ? QStringLiteral("?")
-                                       : before          ? QStringLiteral("1801")
-                                                         : QStringLiteral("3"));
+            EXPECT_EQ(game.caption(c), c != m.renumbered ? "?" : before ? "1801" : "3");
         }
     }
 }
@@ -218,19 +193,19 @@ struct TargetCase {
     Colour flash;
     const char *sound; // in the suoni folder
     std::int16_t before;
-    const char *score; // Punteggio after the hit
-    QString warning;   // in front of the number hit; empty: none
-    int low, high;     // of the new number
+    const char *score;      // Punteggio after the hit
+    QString warning;        // in front of the number hit; empty: none
+    const char *low, *high; // the new number from the lowest and the highest draw
 };
 const QString warn = QStringLiteral("Attenzione!  ");
 // clang-format off
 const TargetCase targetRows[] = {
-    {"paricmd", C::paricmd, green, "sparo.wav", 0, " 1", {}, 2, 200},
-    {"paricmd1", C::paricmd1, green, "sparo.wav", -4, " -3", {}, 2, 200},
-    {"paricmd2", C::paricmd2, green, "sparo.wav", 32767, " 32767", {}, 2, 600},
-    {"disparicmd", C::disparicmd, red, "esplosi.wav", 0, "-4", warn, 3, 201},
-    {"disparicmd1", C::disparicmd1, red, "esplosi.wav", -6, "-10", "Attenzione! Hai sbagliato:  ", 3, 201},
-    {"disparicmd2", C::disparicmd2, red, "esplosi.wav", -32765, "-32768", warn, 3, 201},
+    {"paricmd", C::paricmd, green, "sparo.wav", 0, " 1", {}, "2", "200"},
+    {"paricmd1", C::paricmd1, green, "sparo.wav", -4, " -3", {}, "2", "200"},
+    {"paricmd2", C::paricmd2, green, "sparo.wav", 32767, " 32767", {}, "2", "600"},
+    {"disparicmd", C::disparicmd, red, "esplosi.wav", 0, "-4", warn, "3", "201"},
+    {"disparicmd1", C::disparicmd1, red, "esplosi.wav", -6, "-10", "Attenzione! Hai sbagliato:  ", "3", "201"},
+    {"disparicmd2", C::disparicmd2, red, "esplosi.wav", -32765, "-32768", warn, "3", "201"},
 };
 // clang-format on
 
@@ -241,50 +216,44 @@ TEST_P(Hit, FlashesScoresWarnsAndHidesTheTargetWithANewNumberThenAsksANewQuestio
     const TargetCase &row = GetParam();
     Game game;
     game.start();
-    // What a player could see while the warning is open; a tick also runs meanwhile.
-    Colour colourWhileOpen = 0;
-    QString scoreWhileOpen;
+    // What a player sees while the warning is open: the red target and the score from before the
+    // hit; a tick also runs meanwhile.
+    QString whileOpen;
     game.dialogs.whileOpen.emplace_back(QStringLiteral("Attenzione"), [&] {
-        colourWhileOpen = game.form.at(row.button).colours.back();
-        scoreWhileOpen = game.caption(C::Punteggio);
+        whileOpen = QString::number(game.form.at(row.button).colours.back(), 16) + u'|' +
+                    game.caption(C::Punteggio);
         game.tick();
     });
     for (const auto &[draw, number] : {std::pair(lowest, row.low), std::pair(highest, row.high)}) {
         SCOPED_TRACE(number);
         game.form.setCaption(row.button, QStringLiteral("63"));
         game.form.setVisible(row.button, true);
-        for (Control c : targets)
-            game.form.at(c).colours.clear();
-        game.vars().score = row.before;
-        const QString score = game.caption(C::Punteggio);
-        const auto paintings = game.form.paintings.size();
-        game.dialogs.texts.clear();
+        game.form.at(row.button).colours.clear();
+        game.form.setCaption(C::Punteggio,
+                             QString::number(game.tavola.variables().score = row.before));
+        game.dialogs.boxes.clear();
         game.sounds.played.clear();
         game.random.script = {draw};
+        const auto paintings = game.form.paintings.size();
         game.tavola.controlClicked(row.button);
 
         EXPECT_EQ(game.form.at(row.button).colours, (std::vector<Colour>{row.flash, cyan}));
         EXPECT_EQ(game.sounds.played, QStringList{QStringLiteral("/opt/gioco/suoni/") + row.sound});
         EXPECT_EQ(game.caption(C::Punteggio), QLatin1String(row.score));
-        if (row.warning.isEmpty()) {
-            EXPECT_TRUE(game.dialogs.texts.isEmpty());
-        } else {
-            EXPECT_EQ(game.dialogs.texts,
-                      QStringList{row.warning + QStringLiteral("63 è  un numero dispari")});
-            EXPECT_EQ(colourWhileOpen, red);
-            EXPECT_EQ(scoreWhileOpen, score) << "the score from before the hit";
-        }
-        EXPECT_FALSE(game.form.isVisible(row.button));
-        EXPECT_EQ(game.caption(row.button), QString::number(number));
+        EXPECT_EQ(read(game).join(""),
+                  row.warning.isEmpty() ? "" : row.warning + "63 è  un numero dispari");
+        EXPECT_EQ(game.form.isVisible(row.button), false);
+        EXPECT_EQ(game.caption(row.button), number);
         EXPECT_EQ(game.form.paintings.size(), paintings + 1) << "one new question";
     }
-    expectOkOnlyBoxes(game);
     if (!row.warning.isEmpty()) {
+        EXPECT_EQ(whileOpen, "ff|" + QString::number(row.before));
         EXPECT_EQ(game.caption(C::lblconto), QStringLiteral("00:14:58")) << "ticks while open";
     }
 }
 INSTANTIATE_TEST_SUITE_P(Targets, Hit, ::testing::ValuesIn(targetRows), rowName);
 
+// While the window is minimized its caption shows the time left, kept current.
 TEST(Clock, CountsFifteenMinutesDownAndThe901stTickSaysGoodbye)
 {
     struct ClockCase {
@@ -303,32 +272,23 @@ TEST(Clock, CountsFifteenMinutesDownAndThe901stTickSaysGoodbye)
     // clang-format on
     Game game;
     game.start();
-    int ticked = 0;
-    for (const ClockCase &c : cases) {
-        game.tick(c.ticks - ticked);
-        ticked = c.ticks;
-        EXPECT_EQ(game.caption(C::lblconto), QLatin1String(c.display)) << c.name;
-    }
-    EXPECT_EQ(game.dialogs.texts.size(), 1);
-    game.tick();
-    EXPECT_EQ(game.dialogs.texts.at(1), QStringLiteral("Ciao a presto. Ore 0"));
-    EXPECT_EQ(game.dialogs.boxes.at(1).title, QStringLiteral("Data 06/12/26"));
-    EXPECT_EQ(game.system.endings, std::vector<int>{0});
-}
-
-TEST(Clock, CaptionShowsTheTimeLeftWhileMinimizedAndTheTitleOtherwise)
-{
-    Game game;
-    game.start();
-    game.tick(40);
     game.form.minimized = true;
     game.tavola.resized();
-    EXPECT_EQ(game.form.windowCaption, QStringLiteral("00:14:20"));
-    game.tick();
-    EXPECT_EQ(game.form.windowCaption, QStringLiteral("00:14:19")) << "kept current";
+    EXPECT_EQ(game.form.windowCaption, QStringLiteral("00:15:00"));
+    int ticked = 0;
+    for (const ClockCase &c : cases) {
+        game.tick(c.ticks - std::exchange(ticked, c.ticks));
+        EXPECT_EQ(game.caption(C::lblconto) + game.form.windowCaption,
+                  QString::fromLatin1(c.display).repeated(2))
+            << c.name;
+    }
     game.form.minimized = false;
     game.tavola.resized();
     EXPECT_EQ(game.form.windowCaption, playing);
+    EXPECT_EQ(game.dialogs.boxes.size(), 1u);
+    game.tick();
+    EXPECT_EQ(read(game).at(1), goodbye + "0");
+    EXPECT_EQ(game.system.endings, std::vector<int>{0});
 }
 
 struct RecordCase {
@@ -364,12 +324,9 @@ TEST_P(Record, SaysGoodbyeAndOnlyABetterScoreIsStoredAndCongratulated)
     game.tick(55);
     game.form.setCaption(C::Punteggio, QString::fromUtf8(c.score));
     game.tavola.controlClicked(C::cmdExit);
-    QStringList texts{greeting(name), goodbye845};
-    if (c.beaten)
-        texts << congratulation;
-    EXPECT_EQ(game.dialogs.texts, texts);
-    EXPECT_EQ(game.dialogs.boxes.at(1).title, QStringLiteral("Data 06/12/26"));
-    expectOkOnlyBoxes(game);
+    const QString congratulation = "Ok ho registrato il tuo record, C A M P I O N E\"";
+    EXPECT_EQ(read(game).mid(1).join('/'),
+              goodbye + "845" + (c.beaten ? '/' + congratulation : ""));
     EXPECT_EQ(game.storedScore(), c.beaten ? c.score + QByteArray("\r\n") : QByteArray(c.stored));
     EXPECT_EQ(game.storedName(), c.beaten ? name.toUtf8() + "\r\n" : "Marco\r\n");
     EXPECT_EQ(game.system.endings, std::vector<int>{0});
@@ -380,30 +337,28 @@ TEST(ErrorReport, SaysWhatFailedOnWhichFileAndThatTheGameCloses)
 {
     struct ReportCase {
         FileError::Action action;
-        const char *text;
+        const char *failed;
     };
-    // clang-format off
-    const ReportCase cases[] = {
-        {FileError::Action::Create, "Impossibile creare la cartella dei record «/r»: No."},
-        {FileError::Action::Open, "Impossibile aprire il file dei record «/r»: No."},
-        {FileError::Action::Read, "Impossibile leggere il file dei record «/r»: No."},
-        {FileError::Action::Write, "Impossibile scrivere il file dei record «/r»: No."},
-    };
-    // clang-format on
+    const ReportCase cases[] = {{FileError::Action::Create, "creare la cartella"},
+                                {FileError::Action::Open, "aprire il file"},
+                                {FileError::Action::Read, "leggere il file"},
+                                {FileError::Action::Write, "scrivere il file"}};
     for (const ReportCase &c : cases)
         EXPECT_EQ(errorReportText({c.action, QStringLiteral("/r"), QStringLiteral("No")}),
-                  QString::fromUtf8(c.text) + QStringLiteral("\n\nIl gioco verrà chiuso."));
+                  "Impossibile " + QString::fromUtf8(c.failed) +
+                      QStringLiteral(" dei record «/r»: No.\n\nIl gioco verrà chiuso."));
 }
 
+// The time running out inside another box (a warning, or the new-game question answered Yes)
+// leaves once, stores the score from before, and nothing runs after.
 TEST(Leaving, TheTimeRunningOutInsideAnotherBoxLeavesOnceAndNothingRunsAfter)
 {
-    for (bool duringWarning : {true, false}) { // or during the new-game question, answered Yes
-        SCOPED_TRACE(duringWarning ? "warning" : "new-game question");
+    for (const bool duringWarning : {true, false}) {
+        SCOPED_TRACE(duringWarning);
         Game game;
         game.start();
         game.tick(900);
         game.dialogs.answers = {MsgBoxAnswer::Ok, MsgBoxAnswer::Ok, MsgBoxAnswer::Yes};
-        // What the window shows when the last box opens, and what it must still show at the end.
         const auto look = [&] {
             QStringList seen{QString::number(game.form.paintings.size())};
             for (const FakeForm::State &control : game.form.controls)
@@ -411,19 +366,18 @@ TEST(Leaving, TheTimeRunningOutInsideAnotherBoxLeavesOnceAndNothingRunsAfter)
             return seen;
         };
         QStringList atTheEnd;
-        game.dialogs.whileOpen = {
-            {duringWarning ? QStringLiteral("Attenzione") : QStringLiteral("INIZIAMO"),
-             [&] { game.tick(); }},
-            {QStringLiteral("Ciao"), [&] { game.tick(); }},
-            {QStringLiteral("Ok ho"), [&] { atTheEnd = look(); }}};
+        game.dialogs.whileOpen = {{duringWarning ? "Attenzione" : "INIZIAMO", [&] { game.tick(); }},
+                                  {QStringLiteral("Ciao"), [&] { game.tick(); }},
+                                  {QStringLiteral("Ok ho"), [&] { atTheEnd = look(); }}};
         duringWarning ? game.tavola.controlClicked(C::disparicmd)
                       : game.tavola.menuChosen(MenuItem::Next);
         game.tavola.timerTicked(Timer::Timer2);
         game.tavola.windowClicked();
         EXPECT_EQ(game.system.endings, std::vector<int>{0});
-        EXPECT_EQ(game.storedScore(), QByteArray("0\r\n")); // the score before the hit
+        EXPECT_EQ(game.storedScore(), QByteArray("0\r\n"));
         EXPECT_EQ(look(), atTheEnd);
-        EXPECT_EQ(game.dialogs.texts.size(), 4); // greeting, the box left open, goodbye, record
+        // The greeting, the box left open, goodbye and record; one name box.
+        EXPECT_EQ(game.dialogs.boxes.size(), 4u);
         EXPECT_EQ(game.dialogs.prompts.size(), 1);
     }
 }
@@ -439,8 +393,8 @@ TEST(NewGame, NoKeepsTheMatchYesStartsAfreshAndClosingStoresNothing)
     game.dialogs.answers = {MsgBoxAnswer::No};
     game.tavola.menuChosen(MenuItem::Next);
     const ScriptedDialogs::Box &question = game.dialogs.boxes.back();
-    EXPECT_EQ(question.text, QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"));
-    EXPECT_EQ(question.title, QStringLiteral("INIZIARE NUOVA GARA"));
+    EXPECT_EQ(question.title + '|' + question.text,
+              "INIZIARE NUOVA GARA|INIZIAMO UNA NUOVA GARA  ?");
     EXPECT_TRUE(question.style.buttons == Style::Buttons::YesNo &&
                 question.style.icon == Style::Icon::Question &&
                 question.style.defaultButton == Style::Default::Second);
@@ -451,8 +405,8 @@ TEST(NewGame, NoKeepsTheMatchYesStartsAfreshAndClosingStoresNothing)
     game.dialogs.answers = {MsgBoxAnswer::Yes};
     game.dialogs.names << QStringLiteral("Bruno");
     game.tavola.menuChosen(MenuItem::Next);
-    EXPECT_EQ(game.dialogs.prompts.size(), 2);
     expectFreshMatch(game, QStringLiteral("Bruno"), QStringLiteral("5\r\nUgo\r\n"));
+    EXPECT_EQ(game.dialogs.prompts.size(), 2);
 
     game.tavola.closed();
     EXPECT_EQ(game.system.endings, std::vector<int>{0});

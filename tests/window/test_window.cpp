@@ -25,6 +25,8 @@ namespace zarvento {
 namespace {
 
 using C = Control;
+const Control targets[] = {C::paricmd,    C::paricmd1,    C::paricmd2,
+                           C::disparicmd, C::disparicmd1, C::disparicmd2};
 
 // A fresh loaded window that reports to the test what the player reached.
 class Window : public ::testing::Test, public FormEvents {
@@ -47,18 +49,30 @@ protected:
     QStringList heard;
 };
 
-TEST_F(Window, FirstSightHasTwipPlacesHiddenQuestionNamedControlsAndLiberationFaces)
+// What the first sight and every reload show: the design afresh, twip places, the question
+// hidden, controls named for screen readers, the old faces drawn as Liberation.
+TEST_F(Window, EveryLoadHasTwipPlacesHiddenQuestionNamedControlsAndLiberationFaces)
 {
-    const auto name = [this](Control control) {
-        return QAccessible::queryAccessibleInterface(at(control))->text(QAccessible::Name);
-    };
+    window.setTimerEnabled(Timer::Timer2, true);
+    window.setCaption(C::cmdExit, QStringLiteral("42"));
+    window.unload();
+    EXPECT_EQ(window.widget(C::cmdExit), nullptr);
+    // Both timers are still there, to be deleted later, and must not tick meanwhile.
+    for (const QTimer *timer : window.findChildren<QTimer *>(Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(timer->isActive());
+    window.load();
+    EXPECT_EQ(window.caption(C::cmdExit), QStringLiteral("E&xit"));
+    EXPECT_TRUE(window.isTimerEnabled(Timer::Timer1) && !window.isTimerEnabled(Timer::Timer2));
+    EXPECT_EQ(window.menuBar()->actions().size(), 4) << "the menu is built once";
     EXPECT_EQ(at(C::cmdExit)->geometry(), QRect(384, 0, 121, 65));
     EXPECT_EQ(at(C::txtAnswer)->geometry(), QRect(368, 112, 185, 80));
     for (Control control : {C::txtAnswer, C::lblNum1, C::lblNum2, C::Label2, C::Label4})
         EXPECT_FALSE(window.isVisible(control));
     EXPECT_TRUE(window.isVisible(C::cmdNext) && !at(C::cmdNext)->isEnabled());
-    for (Control target :
-         {C::paricmd, C::paricmd1, C::paricmd2, C::disparicmd, C::disparicmd1, C::disparicmd2}) {
+    const auto name = [this](Control control) {
+        return QAccessible::queryAccessibleInterface(at(control))->text(QAccessible::Name);
+    };
+    for (Control target : targets) {
         EXPECT_TRUE(!window.isVisible(target) && at(target)->isEnabled());
         window.setCaption(target, QStringLiteral("42"));
         EXPECT_EQ(name(target), QStringLiteral("42"));
@@ -66,11 +80,10 @@ TEST_F(Window, FirstSightHasTwipPlacesHiddenQuestionNamedControlsAndLiberationFa
     EXPECT_EQ(name(C::cmdExit), QStringLiteral("Exit"));
     for (Control control : {C::cmdNext, C::Inizio, C::txtAnswer})
         EXPECT_FALSE(name(control).isEmpty()) << at(control)->objectName().toStdString();
-
     installFontSubstitutions();
-    EXPECT_EQ(QFont::substitute("MS Sans Serif").toLower(), "liberation sans");
-    EXPECT_EQ(QFont::substitute("Arial").toLower(), "liberation sans");
-    EXPECT_EQ(QFont::substitute("Times New Roman").toLower(), "liberation serif");
+    const QString faces = QFont::substitute("MS Sans Serif") + '|' + QFont::substitute("Arial") +
+                          '|' + QFont::substitute("Times New Roman");
+    EXPECT_EQ(faces.toLower(), "liberation sans|liberation sans|liberation serif");
 }
 
 TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
@@ -112,7 +125,10 @@ struct BandCase {
     QRgb top, bottom;
 };
 
-TEST(Bands, RunFromTheQuestionsRedAndGreenToFullBlue)
+// The bands run from the question's red and green to full blue, 256 of them over 672 rows; they
+// stay the background till the next question, and set the units: pixels across, 512ths of the
+// height down.
+TEST_F(Window, BandsRunFromTheQuestionsRedAndGreenToBlueAndSetTheUnits)
 {
     // clang-format off
     const BandCase cases[] = {
@@ -121,23 +137,15 @@ TEST(Bands, RunFromTheQuestionsRedAndGreenToFullBlue)
         {"3 by 5", 3, 5, qRgb(60, 100, 0), qRgb(60, 100, 255)},
     };
     // clang-format on
-    TavolaWindow window;
     for (const BandCase &band : cases) {
         window.paintBands(band.firstFactor, band.secondFactor);
         const QImage &painted = window.background();
         ASSERT_EQ(painted.size(), QSize(608, 672)) << "the client area, before the first show";
         EXPECT_EQ(painted.pixel(0, 0), band.top) << band.name;
         EXPECT_EQ(painted.pixel(607, 671), band.bottom) << band.name;
-        // 256 bands over 672 rows: the second band covers rows 2 to 4.
-        EXPECT_EQ(qBlue(painted.pixel(300, 3)), 1) << band.name;
+        EXPECT_EQ(qBlue(painted.pixel(300, 3)), 1) << band.name << ": rows 2 to 4";
     }
-}
-
-TEST_F(Window, BandsSetTheUnitsAndStayTheBackgroundTillTheNextQuestion)
-{
-    window.paintBands(3, 5);
     const QImage painted = window.background();
-    // Pixels across, 512ths of the height down.
     window.setLeft(C::paricmd, 100);
     window.setTop(C::paricmd, 256);
     EXPECT_EQ(at(C::paricmd)->pos(), QPoint(100, 336));
@@ -146,21 +154,6 @@ TEST_F(Window, BandsSetTheUnitsAndStayTheBackgroundTillTheNextQuestion)
     window.resize(window.size() + QSize(100, 100));
     QCoreApplication::processEvents();
     EXPECT_EQ(window.background(), painted);
-}
-
-TEST_F(Window, UnloadDropsControlsAndStopsTimersThenLoadBuildsTheDesignAfresh)
-{
-    window.setTimerEnabled(Timer::Timer2, true);
-    window.setCaption(C::cmdExit, QStringLiteral("42"));
-    window.unload();
-    EXPECT_EQ(window.widget(C::cmdExit), nullptr);
-    // Both are still there, to be deleted later, and must not tick meanwhile.
-    for (const QTimer *timer : window.findChildren<QTimer *>(Qt::FindDirectChildrenOnly))
-        EXPECT_FALSE(timer->isActive());
-    window.load();
-    EXPECT_EQ(window.caption(C::cmdExit), QStringLiteral("E&xit"));
-    EXPECT_TRUE(window.isTimerEnabled(Timer::Timer1) && !window.isTimerEnabled(Timer::Timer2));
-    EXPECT_EQ(window.menuBar()->actions().size(), 4) << "the menu is built once";
 }
 
 // Where a caption may come from a person or a file: the player's name and the stored record.
@@ -216,20 +209,19 @@ TEST_F(Window, TargetsShowTheirColourAndOnlyAnEvenHitFadesGreenWhereItWas)
     const auto fades = [canvas] {
         return canvas->findChildren<QVariantAnimation *>(QStringLiteral("hit"));
     };
-    const QRect place = at(C::paricmd)->geometry();
     const auto pixel = [canvas](QPoint p) { return canvas->grab().toImage().pixel(p); };
-    window.setVisible(C::paricmd, true);
-    window.setVisible(C::paricmd, false); // as the motion hides it
-    window.setVisible(C::paricmd1, true);
-    window.setBackColour(C::paricmd1, 0x0000FF);
-    window.setVisible(C::paricmd1, false); // as an odd hit hides it
-    window.setBackColour(C::paricmd1, 0xFFFF00);
+    // Shown, flashed, given back its cyan and hidden, as a hit does; the motion flashes nothing.
+    const auto hide = [this](Control target, Colour flash) {
+        window.setVisible(target, true);
+        window.setBackColour(target, flash);
+        window.setBackColour(target, 0xFFFF00);
+        window.setVisible(target, false);
+    };
+    hide(C::paricmd, 0xFFFF00);
+    hide(C::paricmd1, 0x0000FF);
     EXPECT_TRUE(fades().isEmpty());
-
-    window.setVisible(C::paricmd, true);
-    window.setBackColour(C::paricmd, 0x00FF00);
-    window.setBackColour(C::paricmd, 0xFFFF00);
-    window.setVisible(C::paricmd, false);
+    const QRect place = at(C::paricmd)->geometry();
+    hide(C::paricmd, 0x00FF00);
     for (QPoint corner : {place.topLeft(), place.bottomRight()})
         EXPECT_EQ(pixel(corner), qRgb(0, 255, 0));
     for (QPoint outside : {place.topLeft() - QPoint(1, 0), place.bottomRight() + QPoint(0, 1)})
@@ -245,11 +237,8 @@ TEST_F(Window, TargetsShowTheirColourAndOnlyAnEvenHitFadesGreenWhereItWas)
     EXPECT_EQ(pixel(place.center()), window.background().pixel(place.center()));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // A hit while another still fades shows both; a load clears them.
-    for (Control target : {C::paricmd, C::paricmd1}) {
-        window.setVisible(target, true);
-        window.setBackColour(target, 0x00FF00);
-        window.setVisible(target, false);
-    }
+    hide(C::paricmd, 0x00FF00);
+    hide(C::paricmd1, 0x00FF00);
     EXPECT_EQ(fades().size(), 2);
     window.load();
     EXPECT_TRUE(fades().isEmpty());
@@ -263,6 +252,8 @@ struct Seen {
     bool plain = true;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons; // in order of appearance, access keys left out
+    QWidget *over = nullptr;
+    QPoint centre;
 };
 
 void answerSoon(Seen &seen, Qt::Key key, const QString &typed = {})
@@ -270,15 +261,14 @@ void answerSoon(Seen &seen, Qt::Key key, const QString &typed = {})
     QTimer::singleShot(20, [&seen, key, typed] {
         QWidget *box = QApplication::activeModalWidget();
         seen.title = box->windowTitle();
-        if (auto *message = qobject_cast<QMessageBox *>(box)) {
-            seen.text = message->text();
-            seen.plain = message->textFormat() == Qt::PlainText;
-            seen.icon = message->icon();
-        } else {
-            seen.text = qobject_cast<QInputDialog *>(box)->labelText();
-            for (const QLabel *label : box->findChildren<QLabel *>())
-                seen.plain = seen.plain && label->textFormat() == Qt::PlainText;
-        }
+        seen.over = box->parentWidget();
+        seen.centre = box->geometry().center();
+        const auto *message = qobject_cast<QMessageBox *>(box);
+        seen.text = message ? message->text() : qobject_cast<QInputDialog *>(box)->labelText();
+        seen.icon = message ? message->icon() : QMessageBox::NoIcon;
+        for (const QLabel *label : box->findChildren<QLabel *>()) // the icon's has no text
+            seen.plain =
+                seen.plain && (label->textFormat() == Qt::PlainText || !label->text().size());
         for (const QPushButton *button : box->findChildren<QPushButton *>())
             seen.buttons << button->text().remove(QLatin1Char('&'));
         QTest::keyClicks(box->focusWidget(), typed);
@@ -296,7 +286,9 @@ struct BoxCase {
     QStringList buttons;
 };
 
-TEST(Boxes, ShowTheirTextPlainWithTheirTitleIconAndButtons)
+// Every box shows its text plain, opens over the game window while it is in sight (the name box
+// at the start comes before it, mid-screen), and the game's clock ticks on behind it.
+TEST(Boxes, ShowTheirTextPlainWithTheirTitleIconAndButtonsOverTheGame)
 {
     using S = MsgBoxStyle;
     const QString newGame = QStringLiteral("INIZIARE NUOVA GARA"), zarvento = "Zarvento";
@@ -308,61 +300,38 @@ TEST(Boxes, ShowTheirTextPlainWithTheirTitleIconAndButtons)
     };
     // clang-format on
     const Translations italian({QStringLiteral("it-IT")}); // the buttons as a player reads them
+    QWidget game;
+    game.setGeometry(40, 30, 608, 700);
+    QtDialogs dialogs(&game);
     QTimer timer;
     QSignalSpy ticks(&timer, &QTimer::timeout);
     timer.start(5);
+    // The name box: what is typed, blanks and markup kept; nothing on Cancel.
+    for (const auto &[key, answer] : {std::pair(Qt::Key_Escape, QString()),
+                                      std::pair(Qt::Key_Return, QStringLiteral(" <i>Anna</i> "))}) {
+        Seen seen;
+        answerSoon(seen, key, QStringLiteral(" <i>Anna</i> "));
+        EXPECT_EQ(dialogs.inputBox(QStringLiteral("<b>Come</b>")), answer);
+        EXPECT_EQ(seen.title + '|' + seen.text, QStringLiteral("Zarvento|<b>Come</b>"));
+        EXPECT_TRUE(seen.plain);
+        EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Annulla")}));
+        EXPECT_EQ(seen.over, game.isVisible() ? &game : nullptr);
+        game.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+    }
     for (const BoxCase &c : cases) {
         SCOPED_TRACE(c.name);
         Seen seen;
         answerSoon(seen, Qt::Key_Return);
-        EXPECT_EQ(QtDialogs().messageBox("<b>Ugo</b>", c.style, c.title), c.answer);
-        EXPECT_EQ(seen.title, c.shownTitle);
-        EXPECT_EQ(seen.text, QStringLiteral("<b>Ugo</b>"));
+        EXPECT_EQ(dialogs.messageBox("<b>Ugo</b>", c.style, c.title), c.answer);
+        EXPECT_EQ(seen.title + '|' + seen.text, c.shownTitle + QStringLiteral("|<b>Ugo</b>"));
         EXPECT_TRUE(seen.plain);
         EXPECT_EQ(seen.icon, c.icon);
         EXPECT_EQ(seen.buttons, c.buttons);
-    }
-    // The name box: what is typed, blanks and markup kept; nothing on Cancel.
-    for (const auto &[key, answer] : {std::pair(Qt::Key_Return, QStringLiteral(" <i>Anna</i> ")),
-                                      std::pair(Qt::Key_Escape, QString())}) {
-        Seen seen;
-        answerSoon(seen, key, QStringLiteral(" <i>Anna</i> "));
-        EXPECT_EQ(QtDialogs().inputBox(QStringLiteral("<b>Come</b>")), answer);
-        EXPECT_EQ(seen.title, QStringLiteral("Zarvento"));
-        EXPECT_EQ(seen.text, QStringLiteral("<b>Come</b>"));
-        EXPECT_TRUE(seen.plain);
-        EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Annulla")}));
+        EXPECT_EQ(seen.over, &game);
+        EXPECT_LE((seen.centre - game.frameGeometry().center()).manhattanLength(), 4);
     }
     EXPECT_GE(ticks.count(), 4) << "while the boxes were open";
-}
-
-TEST(Boxes, OpenOverTheGameWindowWhileItIsInSightElseMidScreen)
-{
-    QWidget game;
-    game.setGeometry(40, 30, 608, 700);
-    QtDialogs dialogs(&game);
-    QWidget *parent = &game;
-    QPoint centre;
-    const auto noteAndClose = [&] {
-        QTimer::singleShot(0, [&] {
-            QWidget *box = QApplication::activeModalWidget();
-            parent = box->parentWidget();
-            centre = box->geometry().center();
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-    };
-    noteAndClose();
-    dialogs.inputBox(QStringLiteral("Come ti chiami?"));
-    EXPECT_EQ(parent, nullptr) << "the name box at start, before there is a window";
-    game.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
-    for (bool message : {true, false}) {
-        noteAndClose();
-        message ? void(dialogs.messageBox("Attenzione!  63 è  un numero dispari", {}, {}))
-                : void(dialogs.inputBox(QStringLiteral("Come ti chiami?")));
-        EXPECT_EQ(parent, &game);
-        EXPECT_LE((centre - game.frameGeometry().center()).manhattanLength(), 4);
-    }
 }
 
 // A key event as the X server sends it, on its own clock, a repeat marked as one or not; a press
@@ -370,12 +339,7 @@ TEST(Boxes, OpenOverTheGameWindowWhileItIsInSightElseMidScreen)
 void sendKey(QWidget *to, Qt::Key key, QEvent::Type type, ulong time, bool markedRepeat,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    const QString text = modifiers != Qt::NoModifier ? QString()
-                         : key == Qt::Key_Space      ? QStringLiteral(" ")
-                         : key == Qt::Key_Return     ? QStringLiteral("\r")
-                         : key == Qt::Key_Escape     ? QStringLiteral("\x1b")
-                         : key == Qt::Key_A          ? QStringLiteral("a")
-                                                     : QString();
+    const QString text = key == Qt::Key_A ? QStringLiteral("a") : QString(); // the one letter typed
     if (type == QEvent::KeyPress &&
         qt_sendShortcutOverrideEvent(to, time, key, modifiers, text, markedRepeat))
         return;
@@ -447,15 +411,12 @@ TEST(Boxes, AHeldLetterGoesOnTypingButAHeldEnterDoesNotAnswer)
         QWidget *box = QApplication::activeModalWidget();
         QWidget *field = box->focusWidget();
         sendKey(field, Qt::Key_A, QEvent::KeyPress, 100, false);
-        sendKey(field, Qt::Key_A, QEvent::KeyPress, 600, true);
-        sendKey(field, Qt::Key_A, QEvent::KeyRelease, 633, false);
-        sendKey(field, Qt::Key_A, QEvent::KeyPress, 633, false);
-        sendKey(field, Qt::Key_A, QEvent::KeyRelease, 700, false);
+        holdFrom(field, Qt::Key_A, 100);
         holdFrom(field, Qt::Key_Return, 1000);
         openAfterHeldEnter = QApplication::activeModalWidget() == box;
         sendKey(field, Qt::Key_Return, QEvent::KeyPress, 2000, false);
     });
-    EXPECT_EQ(QtDialogs().inputBox(QStringLiteral("Come ti chiami?")), QStringLiteral("aaa"));
+    EXPECT_EQ(QtDialogs().inputBox(QStringLiteral("Come ti chiami?")), QStringLiteral("aaaa"));
     EXPECT_TRUE(openAfterHeldEnter);
 }
 
