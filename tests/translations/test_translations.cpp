@@ -44,7 +44,7 @@ const ChoiceCase choices[] = {
     {"French", {"fr", "fr-Latn-FR", "fr-FR"}, {}, "fr"},
     {"AustrianGermanWithoutThePlainCode", {"de-AT", "de-Latn-AT"}, {}, "de"},
     {"MexicanSpanish", {"es-MX", "es-Latn-MX", "es"}, {}, "es"},
-    {"BritishEnglish", {"en-GB", "en-Latn-GB", "en"}, {}, "en"},
+    {"BritishEnglish", {"en-GB"}, {}, "en"},
     {"UntranslatedFirstThenFrench", {"pt", "pt-BR", "fr", "fr-FR"}, {}, "fr"},
     {"ItalianPreferredToFrench", {"it", "it-IT", "fr", "fr-FR"}, {}, "it"},
     {"FrenchPreferredToItalian", {"fr", "it"}, {}, "fr"},

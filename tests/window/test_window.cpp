@@ -90,8 +90,6 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
 {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
-        QTest::keyClick(window.focusWidget(), key);
     QTest::keyClick(&window, Qt::Key_Tab);
     EXPECT_EQ(window.focusWidget(), at(C::cmdExit)) << "the only focus stop";
     QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
@@ -114,9 +112,8 @@ TEST_F(Window, KeysClicksAndMenusReachOnlyWhatThePlayerCanUse)
     for (MenuItem item : {MenuItem::citta, MenuItem::via, MenuItem::Ciao})
         window.menuAction(item)->trigger();
     EXPECT_EQ(titles.join('|'), "www.example.org/zarvento|Zarvento - gli autori|Nuovo gioco|Help");
-    EXPECT_EQ(heard,
-              QStringList({"cmdExit", "cmdExit", "cmdExit", "cmdExit", "bare window", "bare window",
-                           "bare window", "disparicmd", "Next", "citta", "via", "Ciao"}));
+    EXPECT_EQ(heard, QStringList({"cmdExit", "bare window", "bare window", "bare window",
+                                  "disparicmd", "Next", "citta", "via", "Ciao"}));
 }
 
 struct BandCase {
@@ -371,6 +368,7 @@ TEST_F(Window, AHeldKeyClicksTheFocusedButtonOnceAndABoxIgnoresAKeyDownWhenItOpe
     // clang-format off
     const HeldKeyCase cases[] = {
         {"Enter", Qt::Key_Return, Qt::NoModifier, MsgBoxAnswer::Yes},
+        {"keypad Enter", Qt::Key_Enter, Qt::NoModifier, MsgBoxAnswer::None},
         {"space bar", Qt::Key_Space, Qt::NoModifier, MsgBoxAnswer::Yes},
         {"Escape", Qt::Key_Escape, Qt::NoModifier, MsgBoxAnswer::No},
         {"Alt+X", Qt::Key_X, Qt::AltModifier, MsgBoxAnswer::None},
