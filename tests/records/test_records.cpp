@@ -4,8 +4,8 @@
 // stands in their place.
 #include "game.h"
 #include "heldelsewhere.h"
-#include "loggedwarnings.h"
 #include "records/recordfiles.h"
+#include "support.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -255,7 +255,8 @@ Entries entries(const QString &folder)
     for (const QFileInfo &f :
          QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
         if (f.fileName() != "record.lock")
-            all[f.fileName()] = f.isFile() && !f.isSymLink() ? readAll(f.filePath()) : "-";
+            all[f.fileName()] =
+                f.isFile() && !f.isSymLink() ? zarvento::testing::readFile(f.filePath()) : "-";
     return all;
 }
 

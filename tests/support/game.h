@@ -5,48 +5,25 @@
 // answer boxes and fire ticks while one is open.
 #pragma once
 
+#include "support.h"
 #include "table/tavola.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include <fstream>
 #include <functional>
-#include <ostream>
 #include <vector>
-
-// Failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace zarvento::testing {
 
-// The controls' state as the rules leave it. load() puts back the layout's timers and record
-// labels, which every start must overwrite.
+// The controls as the rules leave them. load() puts back the layout's timers and record labels,
+// which every start must overwrite.
 struct FakeForm final : Form {
-    // The same colour set several times in a row, as a flash does.
-    struct ColourRun {
-        Colour colour;
-        int times;
-        bool operator==(const ColourRun &other) const
-        {
-            return colour == other.colour && times == other.times;
-        }
-        friend void PrintTo(const ColourRun &run, std::ostream *os)
-        {
-            *os << std::hex << "&H" << run.colour << std::dec << " x " << run.times;
-        }
-    };
     struct State {
         QString caption;
         bool visible = false; // the targets start hidden; no rule looks at other controls'
-        float left = 0, top = 0;
-        std::vector<ColourRun> colours; // every background colour set, oldest first
+        float left = -1, top = -1;
+        std::vector<Colour> colours; // each colour set, a run of the same one kept once
     };
-
     void load() override
     {
         controls = {};
@@ -56,49 +33,30 @@ struct FakeForm final : Form {
     }
     void unload() override { timers = {false, false}; }
     void show() override { onResize(); }
-    QString caption(Control c) const override { return at(c).caption; }
-    void setCaption(Control c, const QString &text) override
-    {
-        at(c).caption = text;
-        log << QStringLiteral("caption %1").arg(static_cast<int>(c));
-    }
+    QString caption(Control c) const override { return controls[int(c)].caption; }
+    void setCaption(Control c, const QString &text) override { at(c).caption = text; }
     void setBackColour(Control c, Colour colour) override
     {
-        std::vector<ColourRun> &runs = at(c).colours;
-        if (!runs.empty() && runs.back().colour == colour)
-            ++runs.back().times;
-        else
-            runs.push_back({colour, 1});
+        if (at(c).colours.empty() || at(c).colours.back() != colour)
+            at(c).colours.push_back(colour);
     }
-    bool isVisible(Control c) const override { return at(c).visible; }
+    bool isVisible(Control c) const override { return controls[int(c)].visible; }
     void setVisible(Control c, bool visible) override { at(c).visible = visible; }
     void setLeft(Control c, float left) override { at(c).left = left; }
     void setTop(Control c, float top) override { at(c).top = top; }
-    void setTimerEnabled(Timer t, bool on) override { timers[static_cast<int>(t)] = on; }
-    bool isTimerEnabled(Timer t) const override { return timers[static_cast<int>(t)]; }
+    void setTimerEnabled(Timer t, bool on) override { timers[int(t)] = on; }
+    bool isTimerEnabled(Timer t) const override { return timers[int(t)]; }
     void setWindowCaption(const QString &text) override { windowCaption = text; }
     bool isMinimized() const override { return minimized; }
-    void paintBands(int first, int second) override
-    {
-        paintings.emplace_back(first, second);
-        log << QStringLiteral("paint");
-    }
-
-    // The last background colour set on a control, 0 when none was.
-    Colour backColour(Control c) const
-    {
-        return at(c).colours.empty() ? 0 : at(c).colours.back().colour;
-    }
-    State &at(Control c) { return controls[static_cast<std::size_t>(c)]; }
-    const State &at(Control c) const { return controls[static_cast<std::size_t>(c)]; }
+    void paintBands(int first, int second) override { paintings.emplace_back(first, second); }
+    State &at(Control c) { return controls[int(c)]; }
 
     std::array<State, controlCount> controls{};
     std::array<bool, 2> timers{};
     bool minimized = false;
     QString windowCaption;
-    std::vector<std::pair<int, int>> paintings;
-    QStringList log;                        // "caption <control>" and "paint", in order
-    std::function<void()> onResize = [] {}; // run by show(), as the window reports a resize
+    std::vector<std::pair<int, int>> paintings; // the factors of every band painting
+    std::function<void()> onResize = [] {};     // run by show(), as the window reports a resize
 };
 
 // Answers boxes from a script; a box may fire ticks while it is "open".
@@ -107,22 +65,7 @@ struct ScriptedDialogs final : Dialogs {
         QString text;
         MsgBoxStyle style;
         QString title; // empty: the program's own
-        bool operator==(const Box &other) const
-        {
-            const MsgBoxStyle &a = style, &b = other.style;
-            return text == other.text && title == other.title && a.buttons == b.buttons &&
-                   a.icon == b.icon && a.defaultButton == b.defaultButton;
-        }
-        friend void PrintTo(const Box &box, std::ostream *os)
-        {
-            *os << "{" << box.text.toStdString() << " | buttons "
-                << static_cast<int>(box.style.buttons) << ", icon "
-                << static_cast<int>(box.style.icon) << ", default "
-                << static_cast<int>(box.style.defaultButton) << " | " << box.title.toStdString()
-                << "}";
-        }
     };
-
     MsgBoxAnswer messageBox(const QString &text, MsgBoxStyle style, const QString &title) override
     {
         boxes.push_back({text, style, title});
@@ -145,25 +88,18 @@ struct ScriptedDialogs final : Dialogs {
     std::vector<std::pair<QString, std::function<void()>>> whileOpen;
 };
 
-// Draws from a script first, then from a mixing generator; records every reseed.
+// Draws from a script first, then from a mixing generator that the clock never reseeds, so that a
+// test always plays the same match.
 struct ScriptedRandom final : Random {
-    explicit ScriptedRandom(std::uint64_t seed = 12345) : fallback{seed} {}
-    // The clock is left out, so that a seed always gives the same match.
-    void reseedFromClock() override { reseeds.emplace_back(std::nullopt); }
-    void reseed(std::int16_t value) override
-    {
-        reseeds.emplace_back(value);
-        fallback.reseed(value);
-    }
+    void reseedFromClock() override {}
+    void reseed(std::int16_t value) override { fallback.reseed(value); }
     float draw() override { return script.isEmpty() ? fallback.draw() : script.takeFirst(); }
-
     QList<float> script;
-    std::vector<std::optional<std::int16_t>> reseeds; // nullopt: from the clock
     MixingRandom fallback;
 };
 
 struct FakeSounds final : Sounds {
-    void play(const QString &path) override { played.push_back(path); }
+    void play(const QString &path) override { played << path; }
     QStringList played;
 };
 
@@ -182,18 +118,6 @@ struct FakeSystem final : System {
     QString folder = QStringLiteral("/opt/gioco"); // where the game looks for its suoni folder
 };
 
-// A draw that makes floor(draw x n) come out as value.
-inline float drawFor(int value, int n)
-{
-    return (static_cast<float>(value) + 0.5f) / static_cast<float>(n);
-}
-
-inline QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 struct Game {
     Game()
     {
@@ -209,20 +133,22 @@ struct Game {
         tavola.formInitialize();
         tavola.showWindow(); // does nothing once an error report has ended the game
     }
+    void tick(int times = 1)
+    {
+        while (times-- > 0)
+            tavola.timerTicked(Timer::Timer1);
+    }
 
+    // The record's two files: the score in apari.txt, its holder in pari.txt.
     QString recordsFolder() const { return dataHome.path() + QStringLiteral("/zarvento/"); }
-    QString scorePath() const { return recordsFolder() + QStringLiteral("apari.txt"); }
-    QString namePath() const { return recordsFolder() + QStringLiteral("pari.txt"); }
     void writeRecord(const QByteArray &score, const QByteArray &name) const
     {
-        QDir().mkpath(recordsFolder());
-        std::ofstream(scorePath().toStdString(), std::ios::binary) << score.toStdString();
-        std::ofstream(namePath().toStdString(), std::ios::binary) << name.toStdString();
+        writeFile(recordsFolder() + "apari.txt", score);
+        writeFile(recordsFolder() + "pari.txt", name);
     }
-    QByteArray storedScore() const { return readAll(scorePath()); }
-    QByteArray storedName() const { return readAll(namePath()); }
+    QByteArray storedScore() const { return readFile(recordsFolder() + "apari.txt"); }
+    QByteArray storedName() const { return readFile(recordsFolder() + "pari.txt"); }
     QString caption(Control c) const { return form.caption(c); }
-    FormVariables &vars() { return tavola.variables(); }
 
     FakeForm form;
     ScriptedDialogs dialogs;
