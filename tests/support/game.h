@@ -5,6 +5,7 @@
 // answer boxes and fire ticks while one is open.
 #pragma once
 
+#include "support.h"
 #include "table/tavola.h"
 
 #include <QDir>
@@ -15,12 +16,6 @@
 #include <functional>
 #include <ostream>
 #include <vector>
-
-// Failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace zarvento::testing {
 
