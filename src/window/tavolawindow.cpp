@@ -201,10 +201,17 @@ void TavolaWindow::buildControls()
     }
     for (std::size_t i = 1; i < focusOrder.size(); ++i)
         setTabOrder(slot(focusOrder[i - 1]).widget, slot(focusOrder[i]).widget);
-    auto *exit = qobject_cast<QAbstractButton *>(slot(Control::cmdExit).widget);
-    exit->setFocus();
-    // Where the button's own key is Alt+X already, a second one would make the key ambiguous.
-    exitKey_->setEnabled(QKeySequence::mnemonic(exit->text()) != exitKey_->key());
+    slot(Control::cmdExit).widget->setFocus();
+    enableExitKey();
+}
+
+// Where the exit button's own key, in the language on screen, is Alt+X already, a second one
+// would make the key ambiguous and end nothing.
+void TavolaWindow::enableExitKey()
+{
+    const auto *exit = qobject_cast<QAbstractButton *>(slot(Control::cmdExit).widget);
+    exitKey_->setEnabled(exit == nullptr ||
+                         QKeySequence::mnemonic(exit->text()) != exitKey_->key());
 }
 
 void TavolaWindow::unload()
@@ -405,6 +412,7 @@ void TavolaWindow::retranslate()
         if (built.widget != nullptr)
             translateControl(row, built);
     }
+    enableExitKey();
     // The rules choose the window's caption, the game's title or the time left, when it is
     // resized: asked again, they give it in the new language.
     if (QMainWindow::isVisible())

@@ -79,6 +79,7 @@ private:
     // is ever shown.
     void sizeClientArea();
     void buildControls();
+    void enableExitKey();
     // Drops the controls, the timers and the painted background; the window stays as it is.
     void discardControls();
     void reportResize();
