@@ -254,5 +254,76 @@ TEST(Boxes, ShowTheirTextPlainWithTheirTitleIconAndButtonsOverTheGame)
     EXPECT_EQ(seen, "Zarvento | Come ti chiami? | OK | Annulla | where the game was");
 }
 
+// A key as the X server sends it, on its own clock; a press goes by the shortcuts first. Held from
+// `from` on: repeats Qt marks, one it could not mark (a release and a press at one instant), the
+// key let go.
+void sendKey(QWidget *to, Qt::Key key, QEvent::Type type, ulong time, bool repeat,
+             Qt::KeyboardModifiers modifiers = {})
+{
+    const QString text = key == Qt::Key_A ? QStringLiteral("a") : QString();
+    if (type == QEvent::KeyPress &&
+        qt_sendShortcutOverrideEvent(to, time, key, modifiers, text, repeat))
+        return;
+    QKeyEvent event(type, key, modifiers, text, repeat);
+    event.setTimestamp(time);
+    QApplication::sendEvent(to, &event);
+}
+void holdFrom(QWidget *to, Qt::Key key, ulong from, Qt::KeyboardModifiers modifiers = {})
+{
+    for (const ulong at : {500, 533, 566}) {
+        sendKey(to, key, QEvent::KeyRelease, from + at, at < 566, modifiers);
+        sendKey(to, key, QEvent::KeyPress, from + at, at < 566, modifiers);
+    }
+    sendKey(to, key, QEvent::KeyRelease, from + 800, false, modifiers);
+}
+
+struct HeldKeyCase {
+    const char *name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    MsgBoxAnswer answer; // of a Yes/No box opened while the key was down, once pressed again
+};
+
+// A held key clicks the exit button once; a box ignores the key that was down as it opened, and
+// a letter held in the name box goes on typing while a held Enter does not answer it.
+TEST_F(Window, AHeldKeyIsOnePress)
+{
+    const HeldKeyCase cases[] = {
+        {"Enter", Qt::Key_Return, {}, MsgBoxAnswer::Yes},
+        {"SpaceBar", Qt::Key_Space, {}, MsgBoxAnswer::Yes},
+        {"Escape", Qt::Key_Escape, {}, MsgBoxAnswer::No},
+        {"AltX", Qt::Key_X, Qt::AltModifier, MsgBoxAnswer::None},
+    };
+    window.show();
+    ulong time = 1000;
+    for (const HeldKeyCase &held : cases) {
+        SCOPED_TRACE(held.name);
+        time += 10000;
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        heard.clear();
+        sendKey(at(C::cmdExit), held.key, QEvent::KeyPress, time, false, held.modifiers);
+        holdFrom(at(C::cmdExit), held.key, time, held.modifiers);
+        EXPECT_EQ(heard, held.key == Qt::Key_Escape ? QStringList() : QStringList{"cmdExit"});
+        if (held.answer == MsgBoxAnswer::None)
+            continue;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            holdFrom(box->focusWidget(), held.key, time);
+            sendKey(box->focusWidget(), held.key, QEvent::KeyPress, time + 900, false);
+            sendKey(box->focusWidget(), held.key, QEvent::KeyRelease, time + 950, false);
+        });
+        EXPECT_EQ(QtDialogs().messageBox("?", {MsgBoxStyle::Buttons::YesNo}, {}), held.answer);
+    }
+    QTimer::singleShot(0, [] {
+        QWidget *field = QApplication::activeModalWidget()->focusWidget();
+        sendKey(field, Qt::Key_A, QEvent::KeyPress, 100, false);
+        holdFrom(field, Qt::Key_A, 100);
+        holdFrom(field, Qt::Key_Return, 1000);
+        sendKey(field, Qt::Key_Return, QEvent::KeyPress, 2000, false);
+    });
+    EXPECT_EQ(QtDialogs().inputBox(QStringLiteral("Come ti chiami?")), QStringLiteral("aaaa"));
+}
+
 } // namespace
 } // namespace zarvento
