@@ -124,7 +124,6 @@ struct Game {
         qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
         form.onResize = [this] { tavola.resized(); };
     }
-    ~Game() { qputenv("XDG_DATA_HOME", oldDataHome); }
 
     // Initialization and first sight of the window, answering the name box with name.
     void start(const QString &name = QStringLiteral("Anna"))
@@ -156,7 +155,6 @@ struct Game {
     FakeSounds sounds;
     FakeSystem system;
     Tavola tavola{form, dialogs, random, sounds, system};
-    QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
     QTemporaryDir dataHome;
 };
 
