@@ -14,22 +14,22 @@ constexpr Colour green = 0x00FF00, red = 0x0000FF, cyan = 0xFFFF00;
 constexpr float lowest = 0.0f, highest = 0.9999f; // the draws at both ends of a range
 const Control targets[] = {C::paricmd,    C::paricmd1,    C::paricmd2,
                            C::disparicmd, C::disparicmd1, C::disparicmd2};
-const QString playing = QStringLiteral("Giocare con i numeri pari e dispari");
-const QString goodbye = QStringLiteral("Data 06/12/26|Ciao a presto. Ore ");
 
 // A draw that makes floor(draw x n) come out as value.
 const auto drawFor = [](int value, int n) { return (value + 0.5f) / n; };
 
-// Every box as the player reads it, "title|text" when it has a title of its own. Every box but
-// the new-game question has only OK, no icon, and OK for Enter.
+// Every box as the player reads it, "title|text" when it has a title of its own. The new-game
+// question has Yes and No, its icon, and No for Enter; every other box only OK, no icon.
 QStringList read(const Game &game)
 {
+    using S = MsgBoxStyle;
     QStringList texts;
     for (const ScriptedDialogs::Box &box : game.dialogs.boxes) {
+        const bool question = box.title == QStringLiteral("INIZIARE NUOVA GARA");
         texts << (box.title.isEmpty() ? box.text : box.title + u'|' + box.text);
-        EXPECT_TRUE(box.style.buttons == MsgBoxStyle::Buttons::OkOnly &&
-                    box.style.icon == MsgBoxStyle::Icon::None &&
-                    box.style.defaultButton == MsgBoxStyle::Default::First);
+        EXPECT_TRUE(box.style.buttons == (question ? S::Buttons::YesNo : S::Buttons::OkOnly) &&
+                    box.style.icon == (question ? S::Icon::Question : S::Icon::None) &&
+                    box.style.defaultButton == (question ? S::Default::Second : S::Default::First));
     }
     return texts;
 }
@@ -46,29 +46,26 @@ void expectFreshMatch(Game &game, const QString &name, const QString &record)
     EXPECT_TRUE(game.form.timers == (std::array<bool, 2>{true, false}));
     for (Control c : targets)
         EXPECT_FALSE(game.form.isVisible(c));
+    EXPECT_EQ(game.form.windowCaption, QStringLiteral("Giocare con i numeri pari e dispari"));
 }
 
 TEST(StartUp, AsksTheNameGreetsItAndShowsRecordScoreAndCountdown)
 {
     struct StartCase {
         const char *name;
-        QString typed;     // into the name box; empty is also what Cancel gives
-        const char *score; // the record files before the start; none: a first start
-        const char *holder;
-        float draw; // for every target's first number
+        QString typed;       // into the name box; empty is also what Cancel gives
+        float draw;          // for every target's first number
+        const char *numbers; // the six targets' first numbers from that draw
     };
     // clang-format off
     const StartCase starts[] = {
-        {"FirstStartCancelledName", {}, nullptr, nullptr, lowest},
-        {"NameWithBlanksAndARecord", QStringLiteral("  Lia "), "12\r\n", "Marco\r\n", highest},
-        {"NamesThatLookLikeMarkup", QStringLiteral("<b>Ugo</b>"), " 7\r\n", "<i>Eva</i>\r\n", lowest},
+        {"CancelledName", {}, lowest, "2 2 2 3 3 3"},
+        {"NameWithBlanks", QStringLiteral("  Lia "), highest, "200 1000 600 201 201 201"},
     };
     // clang-format on
     for (const StartCase &c : starts) {
         SCOPED_TRACE(c.name);
         Game game;
-        if (c.score)
-            game.writeRecord(c.score, c.holder);
         // Each activation deals six numbers, then asks the question 1 x 1.
         const QList<float> activation = QList<float>(6, c.draw) << drawFor(1, 10) << drawFor(1, 10);
         game.random.script = activation + activation;
@@ -76,20 +73,19 @@ TEST(StartUp, AsksTheNameGreetsItAndShowsRecordScoreAndCountdown)
         QStringList numbers;
         for (Control t : targets)
             numbers << game.caption(t);
-        EXPECT_EQ(numbers.join(' '),
-                  c.draw == highest ? "200 1000 600 201 201 201" : "2 2 2 3 3 3");
+        EXPECT_EQ(numbers.join(' '), c.numbers);
         EXPECT_EQ(read(game).size(), 1);
-        expectFreshMatch(game, c.typed, QString::fromUtf8(c.score) + QString::fromUtf8(c.holder));
+        expectFreshMatch(game, c.typed, {});
         // A first start creates both files empty.
-        EXPECT_EQ(game.storedScore() + game.storedName(), QByteArray(c.score) + c.holder);
-        EXPECT_EQ(game.form.windowCaption, playing);
+        EXPECT_EQ(game.storedScore() + game.storedName(), "");
         EXPECT_EQ(game.form.paintings.size(), 2u) << "a question from each activation";
     }
 }
 
 // cmdNext asks a new question; a click on the bare window asks its own, plays the laser and
-// starts the motion at once (row 2 of it here, which shows paricmd).
-TEST(Question, FirstFactorOneToNineSecondZeroToNineAndBandsOfThoseFactors)
+// starts the motion at once (row 2 of it here, which shows paricmd). Each tick of the motion then
+// moves, shows, hides and renumbers what its row names and nothing else.
+TEST(QuestionAndMotion, FactorsOneToNineAndZeroToNineBandsOfThoseAndTheSixRowsOfTheMotion)
 {
     struct QuestionCase {
         const char *name;
@@ -120,10 +116,6 @@ TEST(Question, FirstFactorOneToNineSecondZeroToNineAndBandsOfThoseFactors)
         EXPECT_EQ(game.sounds.played.join(""), q.byWindow ? "/opt/gioco/suoni/laser.wav" : "");
         EXPECT_EQ(game.form.isVisible(C::paricmd), q.byWindow);
     }
-}
-
-TEST(Motion, MovesShowsHidesAndRenumbersWhatItsRowNamesAndNothingElse)
-{
     struct MotionCase {
         int row;
         struct Jump {
@@ -131,6 +123,7 @@ TEST(Motion, MovesShowsHidesAndRenumbersWhatItsRowNamesAndNothingElse)
             float leftFrom, leftTo, topFrom, topTo; // -1: a side it leaves
         };
         std::vector<Jump> jumps;
+        // Shown or hidden at the end of the tick; the others keep theirs.
         QList<Control> shown, hidden;      // at the end of the tick; the others keep theirs
         std::optional<Control> renumbered; // given an odd number from 3 to 1801
     };
@@ -144,8 +137,6 @@ TEST(Motion, MovesShowsHidesAndRenumbersWhatItsRowNamesAndNothingElse)
         {6, {{C::paricmd, -1, -1, 0, 199}, {C::paricmd2, -1, -1, 0, 29}, {C::disparicmd, -1, -1, 0, 899}, {C::disparicmd1, 0, 299, 0, 69}, {C::disparicmd2, -1, -1, 0, 249}}, {C::disparicmd2}, {C::paricmd1, C::disparicmd1}, C::disparicmd2},
     };
     // clang-format on
-    Game game;
-    game.start();
     // All hidden with the lowest draws, then all shown with the highest.
     for (const MotionCase &m : motionRows) {
         for (const bool before : {false, true}) {
@@ -159,10 +150,10 @@ TEST(Motion, MovesShowsHidesAndRenumbersWhatItsRowNamesAndNothingElse)
                 for (const MotionCase::Jump &jump : m.jumps)
                     to = jump.button == c ? jump : to;
                 const FakeForm::State &now = game.form.at(c);
-                const bool shown = m.shown.contains(c) || (before && !m.hidden.contains(c));
-                EXPECT_EQ(QList<float>({now.left, now.top, float(now.visible)}),
-                          QList<float>({before ? to.leftTo : to.leftFrom,
-                                        before ? to.topTo : to.topFrom, float(shown)}))
+                EXPECT_EQ(
+                    QList<float>({now.left, now.top, float(now.visible)}),
+                    QList<float>({before ? to.leftTo : to.leftFrom, before ? to.topTo : to.topFrom,
+                                  float(m.shown.contains(c) || (before && !m.hidden.contains(c)))}))
                     << "row " << m.row << " button " << int(c);
                 EXPECT_EQ(now.caption, c != m.renumbered ? "?" : before ? "1801" : "3") << m.row;
             }
@@ -175,41 +166,37 @@ TEST(Hit, FlashesScoresWarnsAndHidesTheTargetWithANewNumberThenAsksANewQuestion)
     struct TargetCase {
         Control button;
         Colour flash;
-        const char *sound; // in the suoni folder
+        const char *sound;
         std::int16_t before;
-        const char *score;      // Punteggio after the hit
-        QString warning;        // in front of the number hit; empty: none
-        const char *low, *high; // the new number from the lowest and the highest draw
+        const char *score; // Punteggio after the hit
+        QString warning;   // the whole box; empty: none
+        // The new number from the lowest and the highest draw.
+        const char *low, *high;
     };
-    const QString warn = QStringLiteral("Attenzione!  ");
     // clang-format off
     const TargetCase targetRows[] = {
-        {C::paricmd, green, "sparo.wav", 0, " 1", {}, "2", "200"},
-        {C::paricmd1, green, "sparo.wav", -4, " -3", {}, "2", "200"},
-        {C::paricmd2, green, "sparo.wav", 32767, " 32767", {}, "2", "600"},
-        {C::disparicmd, red, "esplosi.wav", 0, "-4", warn, "3", "201"},
-        {C::disparicmd1, red, "esplosi.wav", -6, "-10", "Attenzione! Hai sbagliato:  ", "3", "201"},
-        {C::disparicmd2, red, "esplosi.wav", -32765, "-32768", warn, "3", "201"},
+        {C::paricmd, green, "/opt/gioco/suoni/sparo.wav", 0, " 1", {}, "2", "200"},
+        {C::paricmd1, green, "/opt/gioco/suoni/sparo.wav", -4, " -3", {}, "2", "200"},
+        {C::paricmd2, green, "/opt/gioco/suoni/sparo.wav", 32767, " 32767", {}, "2", "600"},
+        {C::disparicmd, red, "/opt/gioco/suoni/esplosi.wav", 0, "-4", "Attenzione!  63 è  un numero dispari", "3", "201"},
+        {C::disparicmd1, red, "/opt/gioco/suoni/esplosi.wav", -6, "-10", "Attenzione! Hai sbagliato:  63 è  un numero dispari", "3", "201"},
+        {C::disparicmd2, red, "/opt/gioco/suoni/esplosi.wav", -32765, "-32768", "Attenzione!  63 è  un numero dispari", "3", "201"},
     };
     // clang-format on
-    for (const TargetCase &row : targetRows) {
-        for (const auto &[draw, number] :
-             {std::pair(lowest, row.low), std::pair(highest, row.high)}) {
+    for (const TargetCase &t : targetRows) {
+        for (const auto &[draw, number] : {std::pair(lowest, t.low), std::pair(highest, t.high)}) {
             Game game;
             game.start();
-            game.form.at(row.button) = {QStringLiteral("63"), true, -1, -1, {}};
+            game.form.at(t.button) = {"63", true, -1, -1, {}};
             game.form.setCaption(C::Punteggio,
-                                 QString::number(game.tavola.variables().score = row.before));
+                                 QString::number(game.tavola.variables().score = t.before));
             game.random.script = {draw};
-            game.tavola.controlClicked(row.button);
-            EXPECT_EQ(game.form.at(row.button).colours, (std::vector<Colour>{row.flash, cyan}))
-                << number;
-            EXPECT_EQ(
-                QStringList({read(game).mid(1).join(""), game.caption(C::Punteggio),
-                             game.caption(row.button), game.sounds.played.join("")}),
-                QStringList({row.warning.isEmpty() ? "" : row.warning + "63 è  un numero dispari",
-                             row.score, number, QStringLiteral("/opt/gioco/suoni/") + row.sound}));
-            EXPECT_FALSE(game.form.isVisible(row.button)) << number;
+            game.tavola.controlClicked(t.button);
+            EXPECT_EQ(game.form.at(t.button).colours, (std::vector<Colour>{t.flash, cyan}));
+            EXPECT_EQ(QStringList({read(game).mid(1).join(""), game.caption(C::Punteggio),
+                                   game.caption(t.button), game.sounds.played.join("")}),
+                      QStringList({t.warning, t.score, number, t.sound}));
+            EXPECT_FALSE(game.form.isVisible(t.button)) << number;
         }
     }
 }
@@ -220,29 +207,25 @@ TEST(Clock, CountsFifteenMinutesDownAndThe901stTickLeavesOnceEvenInsideAWarning)
         int ticks; // since the start
         const char *display;
     };
-    const ClockCase cases[] = {
-        {1, "00:14:59"}, {53, "00:14:07"}, {60, "00:14:00"}, {61, "00:13:59"}, {900, "00:00:00"}};
+    const ClockCase cases[] = {{0, "00:15:00"},  {1, "00:14:59"},  {53, "00:14:07"},
+                               {60, "00:14:00"}, {61, "00:13:59"}, {900, "00:00:00"}};
     Game game;
+    game.form.minimized = true; // from the first sight of the window
     game.start();
-    game.form.minimized = true;
-    game.tavola.resized();
-    EXPECT_EQ(game.form.windowCaption, QStringLiteral("00:15:00"));
     int ticked = 0;
     for (const ClockCase &c : cases) {
         game.tick(c.ticks - std::exchange(ticked, c.ticks));
         EXPECT_EQ(game.caption(C::lblconto) + game.form.windowCaption,
                   QString::fromLatin1(c.display).repeated(2));
     }
-    game.form.minimized = false;
-    game.tavola.resized();
-    EXPECT_EQ(game.form.windowCaption, playing);
     game.dialogs.whileOpen = {{QStringLiteral("Attenzione"), [&] { game.tick(2); }}};
     game.form.at(C::disparicmd) = {QStringLiteral("63"), true, -1, -1, {}};
     game.tavola.controlClicked(C::disparicmd);
     game.tavola.timerTicked(Timer::Timer2);
     game.tavola.windowClicked();
     EXPECT_EQ(read(game), QStringList({" Anna vediamo se sei un vero campione  ",
-                                       "Attenzione!  63 è  un numero dispari", goodbye + "0",
+                                       "Attenzione!  63 è  un numero dispari",
+                                       "Data 06/12/26|Ciao a presto. Ore 0",
                                        "Ok ho registrato il tuo record, C A M P I O N E\""}));
     EXPECT_EQ(game.caption(C::Punteggio) + '|' + game.storedScore(), "0|0\r\n");
     EXPECT_EQ(game.system.endings, std::vector<int>{0});
@@ -251,15 +234,13 @@ TEST(Clock, CountsFifteenMinutesDownAndThe901stTickLeavesOnceEvenInsideAWarning)
 
 TEST(ErrorReport, SaysWhatFailedOnWhichFileAndThatTheGameCloses)
 {
-    const QString tail = QStringLiteral(" dei record «/r»: No.\n\nIl gioco verrà chiuso.");
-    QStringList said;
-    for (auto action : {FileError::Action::Create, FileError::Action::Open, FileError::Action::Read,
-                        FileError::Action::Write})
-        said << errorReportText({action, QStringLiteral("/r"), QStringLiteral("No")});
+    using A = FileError::Action;
+    const auto said = [](A action) { return errorReportText({action, "/r", "No"}); };
+    const QString end = QStringLiteral(" dei record «/r»: No.\n\nIl gioco verrà chiuso.");
     EXPECT_EQ(
-        said,
-        QStringList({"Impossibile creare la cartella" + tail, "Impossibile aprire il file" + tail,
-                     "Impossibile leggere il file" + tail, "Impossibile scrivere il file" + tail}));
+        QStringList({said(A::Create), said(A::Open), said(A::Read), said(A::Write)}),
+        QStringList({"Impossibile creare la cartella" + end, "Impossibile aprire il file" + end,
+                     "Impossibile leggere il file" + end, "Impossibile scrivere il file" + end}));
 }
 
 TEST(NewGame, NoKeepsTheMatchYesStartsAfreshAndClosingStoresNothing)
@@ -269,26 +250,20 @@ TEST(NewGame, NoKeepsTheMatchYesStartsAfreshAndClosingStoresNothing)
     game.tick(40);
     game.tavola.windowClicked();
     game.tavola.controlClicked(C::paricmd);
-    game.dialogs.answers = {MsgBoxAnswer::No};
+    game.dialogs.answers = {MsgBoxAnswer::No, MsgBoxAnswer::Yes};
     game.tavola.menuChosen(MenuItem::Next);
-    const ScriptedDialogs::Box &question = game.dialogs.boxes.back();
-    EXPECT_EQ(question.title + '|' + question.text,
-              "INIZIARE NUOVA GARA|INIZIAMO UNA NUOVA GARA  ?");
-    EXPECT_TRUE(question.style.buttons == MsgBoxStyle::Buttons::YesNo &&
-                question.style.icon == MsgBoxStyle::Icon::Question &&
-                question.style.defaultButton == MsgBoxStyle::Default::Second);
+    EXPECT_EQ(read(game).last(), "INIZIARE NUOVA GARA|INIZIAMO UNA NUOVA GARA  ?");
     EXPECT_EQ(game.caption(C::Punteggio) + game.caption(C::lblconto), " 100:14:20");
     EXPECT_TRUE(game.form.isTimerEnabled(Timer::Timer2));
 
     game.writeRecord("5\r\n", "Ugo\r\n"); // by another game meanwhile
-    game.dialogs.answers = {MsgBoxAnswer::Yes};
     game.dialogs.names << QStringLiteral("Bruno");
     game.tavola.menuChosen(MenuItem::Next);
     expectFreshMatch(game, QStringLiteral("Bruno"), QStringLiteral("5\r\nUgo\r\n"));
-    EXPECT_EQ(game.dialogs.prompts.size(), 2);
     game.tavola.closed();
     EXPECT_EQ(game.system.endings, std::vector<int>{0});
-    EXPECT_EQ(game.storedScore(), QByteArray("5\r\n")); // neither the abandoned match nor closing
+    // Neither the abandoned match nor closing is stored.
+    EXPECT_EQ(game.storedScore(), QByteArray("5\r\n"));
 }
 
 } // namespace
