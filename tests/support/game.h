@@ -80,10 +80,10 @@ struct ScriptedDialogs final : Dialogs {
         return names.isEmpty() ? QString() : names.takeFirst();
     }
 
-    QStringList names;           // answers to the name box; none gives the empty text
+    // The answers to the name box, none giving the empty text, and every input box shown.
+    QStringList names, prompts;
     QList<MsgBoxAnswer> answers; // answers to message boxes; none gives OK
     std::vector<Box> boxes;      // every message box shown
-    QStringList prompts;         // every input box shown
     // Runs while a message box whose text starts with the given text is open.
     std::vector<std::pair<QString, std::function<void()>>> whileOpen;
 };
@@ -112,8 +112,7 @@ struct FakeSystem final : System {
         duringPause();
     }
     void endProgram(int status) override { endings.push_back(status); }
-    std::vector<int> endings;
-    std::vector<int> pauses;
+    std::vector<int> endings, pauses;
     std::function<void()> duringPause = [] {};     // what happens while the game pauses
     QString folder = QStringLiteral("/opt/gioco"); // where the game looks for its suoni folder
 };
@@ -124,7 +123,6 @@ struct Game {
         qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
         form.onResize = [this] { tavola.resized(); };
     }
-    ~Game() { qputenv("XDG_DATA_HOME", oldDataHome); }
 
     // Initialization and first sight of the window, answering the name box with name.
     void start(const QString &name = QStringLiteral("Anna"))
@@ -156,7 +154,6 @@ struct Game {
     FakeSounds sounds;
     FakeSystem system;
     Tavola tavola{form, dialogs, random, sounds, system};
-    QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
     QTemporaryDir dataHome;
 };
 

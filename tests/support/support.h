@@ -10,9 +10,6 @@
 #pragma once
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringList>
 
 #include <mutex>
 #include <ostream>
