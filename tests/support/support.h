@@ -12,8 +12,6 @@
 #include <QDir>
 
 #include <mutex>
-#include <ostream>
-#include <string>
 
 inline void PrintTo(const QString &text, std::ostream *os)
 {
