@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-
 int main(int argc, char **argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
