@@ -134,6 +134,33 @@ void removeInterruptedSaves(const QString &folder)
     }
 }
 
+// For a number beyond a double's range, unsigned: whether it is huge rather than tiny, that is
+// whether its first significant digit stands at the units or above once the exponent has moved it.
+bool isBeyondOne(std::string_view number)
+{
+    const std::size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view digits = number.substr(0, exponentAt);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    const std::size_t significant = digits.find_first_of("123456789");
+    if (significant == std::string_view::npos)
+        return false;
+    // Places of the first significant digit: 0 at the units, -1 at the tenths.
+    const long long place =
+        significant < point ? static_cast<long long>(point - significant) - 1
+                            : static_cast<long long>(point) - static_cast<long long>(significant);
+    std::string_view exponentText = number.substr(std::min(exponentAt + 1, number.size()));
+    const bool negative = !exponentText.empty() && exponentText.front() == '-';
+    if (!exponentText.empty() && (exponentText.front() == '-' || exponentText.front() == '+'))
+        exponentText.remove_prefix(1);
+    // An exponent beyond a billion outweighs the places of any line the game reads.
+    long long exponent = 0;
+    const auto [end, status] =
+        std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+    if (status == std::errc::result_out_of_range || exponent > 1'000'000'000)
+        return !negative;
+    return (negative ? place - exponent : place + exponent) >= 0;
+}
+
 // What every use of the records folder begins with: the folder made when missing, the lock taken,
 // and a replacement that an earlier game left cut short completed, so that the pair is whole.
 RecordAttempt enterRecordsFolder(const QString &folder, RecordLock &lock)
@@ -202,15 +229,9 @@ std::optional<qint64> parseScore(const QString &text)
     if (status == std::errc::invalid_argument)
         return std::nullopt;
     if (status == std::errc::result_out_of_range) {
-        // Beyond a double's range: huge with digits before the point and no negative exponent,
-        // tiny otherwise.
-        const std::string_view number(begin, static_cast<std::size_t>(stop - begin));
-        const std::size_t point = std::min(number.find('.'), number.find_first_of("eE"));
-        const bool wholeDigits =
-            number.substr(0, point).find_first_of("123456789") != std::string_view::npos;
-        const bool negativeExponent = number.find("e-") != std::string_view::npos ||
-                                      number.find("E-") != std::string_view::npos;
-        const double magnitude = wholeDigits && !negativeExponent ? HUGE_VAL : 0.5;
+        const double magnitude =
+            isBeyondOne(std::string_view(first, static_cast<std::size_t>(stop - first))) ? HUGE_VAL
+                                                                                         : 0.5;
         value = *begin == '-' ? -magnitude : magnitude;
     }
     // Rounded down: a whole score beats the value exactly when it beats this.
