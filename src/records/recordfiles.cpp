@@ -134,33 +134,6 @@ void removeInterruptedSaves(const QString &folder)
     }
 }
 
-// For a number beyond a double's range, unsigned: whether it is huge rather than tiny, that is
-// whether its first significant digit stands at the units or above once the exponent has moved it.
-bool isBeyondOne(std::string_view number)
-{
-    const std::size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
-    const std::string_view digits = number.substr(0, exponentAt);
-    const std::size_t point = std::min(digits.find('.'), digits.size());
-    const std::size_t significant = digits.find_first_of("123456789");
-    if (significant == std::string_view::npos)
-        return false;
-    // Places of the first significant digit: 0 at the units, -1 at the tenths.
-    const long long place =
-        significant < point ? static_cast<long long>(point - significant) - 1
-                            : static_cast<long long>(point) - static_cast<long long>(significant);
-    std::string_view exponentText = number.substr(std::min(exponentAt + 1, number.size()));
-    const bool negative = !exponentText.empty() && exponentText.front() == '-';
-    if (!exponentText.empty() && (exponentText.front() == '-' || exponentText.front() == '+'))
-        exponentText.remove_prefix(1);
-    // An exponent beyond a billion outweighs the places of any line the game reads.
-    long long exponent = 0;
-    const auto [end, status] =
-        std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-    if (status == std::errc::result_out_of_range || exponent > 1'000'000'000)
-        return !negative;
-    return (negative ? place - exponent : place + exponent) >= 0;
-}
-
 // What every use of the records folder begins with: the folder made when missing, the lock taken,
 // and a replacement that an earlier game left cut short completed, so that the pair is whole.
 RecordAttempt enterRecordsFolder(const QString &folder, RecordLock &lock)
@@ -207,6 +180,37 @@ TextRead readTextFile(const QString &path)
         return {{}, false, recordFailure(Action::Open, path, failureReason(ENOENT))};
     return {QString::fromUtf8(read.bytes), read.busy, read.error};
 }
+
+namespace {
+
+// For a number beyond a double's range, unsigned: whether it is huge rather than tiny, that is
+// whether its first significant digit stands at the units or above once the exponent has moved it.
+bool isBeyondOne(std::string_view number)
+{
+    const std::size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view digits = number.substr(0, exponentAt);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    const std::size_t significant = digits.find_first_of("123456789");
+    if (significant == std::string_view::npos)
+        return false;
+    // Places of the first significant digit: 0 at the units, -1 at the tenths.
+    const long long place =
+        significant < point ? static_cast<long long>(point - significant) - 1
+                            : static_cast<long long>(point) - static_cast<long long>(significant);
+
+    std::string_view exponentText = number.substr(std::min(exponentAt + 1, number.size()));
+    if (!exponentText.empty() && exponentText.front() == '+')
+        exponentText.remove_prefix(1);
+    // Held within a billion either way, which outweighs the places of any line the game reads.
+    constexpr long long exponentBound = 1'000'000'000;
+    long long exponent = 0;
+    if (std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent)
+            .ec == std::errc::result_out_of_range)
+        exponent = exponentText.front() == '-' ? -exponentBound : exponentBound;
+    return place + std::clamp(exponent, -exponentBound, exponentBound) >= 0;
+}
+
+} // namespace
 
 std::optional<qint64> parseScore(const QString &text)
 {
